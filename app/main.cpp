@@ -1,0 +1,6 @@
+#include "ui/Programma.h"
+
+int main(int argc, char **argv)
+{
+    return ui::startProgramma(argc, argv);
+}
