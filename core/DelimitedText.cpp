@@ -96,9 +96,13 @@ std::optional<std::int64_t> DelimitedReader::readInteger(std::int64_t minimum, s
 std::optional<std::int64_t> parseInteger(std::string_view text)
 {
     text = trimmed(text);
-    if (!text.empty() && text.front() == '+')
+    // from_chars takes a leading minus but no plus; a plus is allowed once, before digits only.
+    if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || (text.front() == '-' && text.size() > 1 && text[1] == '+'))
+        if (!text.empty() && text.front() == '-')
+            return std::nullopt;
+    }
+    if (text.empty())
         return std::nullopt;
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

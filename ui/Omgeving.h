@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace core {
+class Clock;
+class RandomSource;
+struct Algemeen;
+}
+
+namespace ui {
+
+class Dialogen;
+class Wachter;
+
+// What every window of the program is given: the shared state, the program's folder and
+// the seams that tests replace (clock, random source, message boxes, waiting).
+struct Omgeving {
+    core::Algemeen &algemeen;
+    core::Clock &klok;
+    core::RandomSource &toeval;
+    Dialogen &dialogen;
+    Wachter &wachter;
+    QString programmaMap; // the folder of the executable: Alfabolotto.ini and Data/ live here
+
+    QString dataMap() const { return programmaMap + QStringLiteral("/Data"); }
+    QString instellingenPad() const { return programmaMap + QStringLiteral("/Alfabolotto.ini"); }
+};
+
+} // namespace ui

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+// A drawing panel with a persistent surface: what is drawn stays through repaints until
+// the panel is cleared. Coordinates are pixels, origin top left. Child controls may be
+// placed on it like on any widget.
+class TekenPaneel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TekenPaneel(QWidget *parent = nullptr);
+
+    void setBackColor(const QColor &color);
+    QColor backColor() const { return m_backColor; }
+
+    // The panel's picture fills the surface from the top left; clearing shows it again.
+    void setPicture(const QImage &picture);
+    // Loads a picture file (JPEG) as the panel's picture; false when it cannot be read,
+    // in which case nothing changes.
+    bool laadPicture(const QString &path);
+    void removePicture();
+
+    // Clears everything drawn: the background colour, then the picture if there is one.
+    void wis();
+
+    void setDrawFont(const QFont &font) { m_font = font; }
+    QFont drawFont() const { return m_font; }
+    void setForeColor(const QColor &color) { m_foreColor = color; }
+    void setCurrentPosition(int x, int y);
+    int currentX() const { return m_currentX; }
+    int currentY() const { return m_currentY; }
+
+    // Text at the current position: the top-left corner of its line box lands there; one line,
+    // never wrapped.
+    void print(const QString &text);
+    void printAt(int x, int y, const QString &text, const QColor &color);
+
+    // A line from (x1, y1) towards (x2, y2); like the platform's line, the end point is not drawn.
+    void line(int x1, int y1, int x2, int y2, const QColor &color);
+    // Rectangle outline with both corners included.
+    void box(int x1, int y1, int x2, int y2, const QColor &color);
+    // Filled rectangle, corners included, filled and outlined in one colour.
+    void filledBox(int x1, int y1, int x2, int y2, const QColor &color);
+    // A picture scaled into the rectangle at (x, y) of width w and height h.
+    void paintPicture(const QImage &picture, int x, int y, int w, int h);
+
+    // The surface as it stands, for tests and screenshots.
+    const QImage &surface() const { return m_surface; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void growSurface();
+
+    QImage m_surface;
+    QImage m_picture;
+    QColor m_backColor = Qt::white;
+    QColor m_foreColor = Qt::black;
+    QFont m_font;
+    int m_currentX = 0;
+    int m_currentY = 0;
+};
+
+} // namespace ui
