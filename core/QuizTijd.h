@@ -20,6 +20,6 @@ std::string QuizTijdTekst(std::int32_t resterendeSeconden);
 bool isBruikbareQuizTijd(std::int32_t quizSeconden);
 inline constexpr const char *OnbruikbareQuizTijdMelding =
     "De tijd van de Woorden Quiz moet minstens 1 seconde zijn.\r\n"
-    "Stel bij Instellingen het aantal seconden in en start de quiz opnieuw.";
+    "Kies eerst het spel Alfabo Lotto en stel dan bij Instellingen het aantal seconden in.";
 
 } // namespace core

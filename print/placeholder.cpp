@@ -1,1 +1,0 @@
-// Removed once the page layouts exist.
