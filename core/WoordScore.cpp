@@ -1,53 +1,10 @@
 #include "core/WoordScore.h"
 
-#include "core/FileIo.h"
 #include "core/Utf8Tekens.h"
-#include "core/Windows1252.h"
 
 #include <algorithm>
 
 namespace core {
-namespace {
-
-// Upper case within Windows-1252, so a list line and a word compare the same way
-// whatever their case, accented letters included.
-unsigned char hoofdletter1252(unsigned char c)
-{
-    if (c >= 'a' && c <= 'z')
-        return c - 0x20;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // à..þ except ÷
-        return c - 0x20;
-    switch (c) {
-    case 0x9A: // š
-    case 0x9C: // œ
-    case 0x9E: // ž
-        return c - 0x10;
-    case 0xFF: // ÿ
-        return 0x9F;
-    default:
-        return c;
-    }
-}
-
-std::string hoofdletters1252(std::string_view bytes)
-{
-    std::string uit(bytes);
-    for (char &c : uit)
-        c = char(hoofdletter1252(static_cast<unsigned char>(c)));
-    return uit;
-}
-
-bool gelijkZonderHoofdletters(std::string_view regel, std::string_view gezocht)
-{
-    if (regel.size() != gezocht.size())
-        return false;
-    for (std::size_t i = 0; i < regel.size(); ++i)
-        if (char(hoofdletter1252(static_cast<unsigned char>(regel[i]))) != gezocht[i])
-            return false;
-    return true;
-}
-
-} // namespace
 
 std::int32_t woordPunten(std::string_view woord, const LetterWaardeTabel &letterWaarde)
 {
@@ -58,34 +15,6 @@ std::int32_t woordPunten(std::string_view woord, const LetterWaardeTabel &letter
             punten += letterWaarde[code];
     }
     return punten;
-}
-
-std::string woordLijstPad(const std::string &map, int lengte)
-{
-    return map + "/Woord-" + std::to_string(lengte) + ".lst";
-}
-
-ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord)
-{
-    const auto inhoud = readFile(woordLijstPad(map, int(utf8Tekens(woord).size())));
-    if (!inhoud)
-        return ZoekUitslag::LijstOntbreekt;
-
-    const std::string gezocht = hoofdletters1252(naarWindows1252(woord));
-    const std::string_view tekst(*inhoud);
-    std::size_t begin = 0;
-    while (begin < tekst.size()) {
-        std::size_t einde = tekst.find('\n', begin);
-        if (einde == std::string_view::npos)
-            einde = tekst.size();
-        std::string_view regel = tekst.substr(begin, einde - begin);
-        if (!regel.empty() && regel.back() == '\r')
-            regel.remove_suffix(1);
-        if (gelijkZonderHoofdletters(regel, gezocht))
-            return ZoekUitslag::Gevonden;
-        begin = einde + 1;
-    }
-    return ZoekUitslag::NietGevonden;
 }
 
 ControleUitslag ControleerWoorden(const std::vector<std::string> &woorden, const std::string &map,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Kleur.h"
+#include "core/WoordZoeken.h"
 
 #include <array>
 #include <cstdint>
@@ -19,20 +20,6 @@ using LetterWaardeTabel = std::array<std::int32_t, 91>;
 // Sum of the values of the word's letters; lower case counts as upper case, and any
 // character outside A-Z counts 0.
 std::int32_t woordPunten(std::string_view woord, const LetterWaardeTabel &letterWaarde);
-
-enum class ZoekUitslag {
-    Gevonden,
-    NietGevonden,
-    LijstOntbreekt, // no list for this length could be read; the word counts as not found
-};
-
-// folder/Woord-<lengte>.lst
-std::string woordLijstPad(const std::string &map, int lengte);
-
-// Looks the word up in the list of its length (in characters), a Windows-1252 file read
-// line by line. A line (without its CR LF or LF) matches when it equals the whole word
-// regardless of letter case; blanks are not removed, so "KAT " does not match KAT.
-ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord);
 
 inline constexpr const char *MarkeringGevonden = "V";
 inline constexpr const char *MarkeringNietGevonden = "X";

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// Looking a quiz word up in the word list of its length, Data/Woord-<n>.lst: one word per
+// line, Windows-1252, lines ended by CR LF (LF alone is read as well). A line matches when
+// it equals the whole word regardless of letter case; blanks are not removed, so a line
+// "KAT " does not match KAT. Every lookup reads its list afresh, so words added in the
+// word-list editor count at once.
+
+enum class ZoekUitslag {
+    Gevonden,
+    NietGevonden,
+    LijstOntbreekt, // no list for this length could be read; the word counts as not found
+};
+
+// folder/Woord-<lengte>.lst
+std::string woordLijstPad(const std::string &map, int lengte);
+
+// The word (UTF-8) in the list of its length in characters.
+ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord);
+
+// The matching itself, on the bytes of a list and a word in Windows-1252.
+bool staatInLijst(std::string_view lijst, std::string_view woord1252);
+
+} // namespace core
