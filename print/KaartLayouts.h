@@ -1,0 +1,43 @@
+#pragma once
+
+#include "print/PageSurface.h"
+
+#include <QString>
+
+namespace core {
+class RandomSource;
+}
+
+namespace print {
+
+// The four kinds of card sheet the print dialog offers.
+enum class KaartSoort {
+    Bingo,       // MaakKaarten: six 5 x 5 cards of 21 different letters, free corners
+    Random,      // MaakKaartenRandom: six 5 x 5 cards of 25 random letters
+    Breed,       // MaakKaartenBreed: three wide cards of 12 x 5 random letters
+    VierBijVier, // Maak4x4Kaarten: six 4 x 4 cards under a title
+};
+
+// Each card maker draws one sheet on the surface: the cards (new letters from the random
+// source, which is reseeded before every letter), the card numbers 1 to 6 (1 to 3 for
+// the wide cards) and the advertisement line as footer. An empty footer text writes
+// nothing; a long one stays on one line. The surface is not ended here: the print job
+// does that, one document per sheet.
+void MaakKaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst);
+void MaakKaartenRandom(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst);
+// middenstuk is the state of the dialog's "Inclusief middenstuk" box: ticked covers the
+// seventh column of every card with a grey piece.
+void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
+                      bool middenstuk);
+void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst);
+
+// The card maker of a kind; middenstuk counts only for the wide cards.
+void MaakKaartenVan(KaartSoort soort, PageSurface &surface, core::RandomSource &random,
+                    const QString &reclameTekst, bool middenstuk = false);
+
+// The picture printed over the free corners, and the name it is drawn under.
+inline constexpr const char *FreePlaatjeNaam = ":/images/free.png";
+// Loaded once; a null image when the program's pictures are not linked in.
+const QImage &freePlaatje();
+
+} // namespace print
