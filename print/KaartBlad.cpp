@@ -6,7 +6,10 @@ namespace print {
 
 const QImage &freePlaatje()
 {
-    static const QImage picture(QString::fromLatin1(FreePlaatjeNaam));
+    static const QImage picture = [] {
+        QImage groot(QStringLiteral(":/images/free-groot.png"));
+        return groot.isNull() ? QImage(QStringLiteral(":/images/free.png")) : groot;
+    }();
     return picture;
 }
 

@@ -35,9 +35,12 @@ void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QStr
 void MaakKaartenVan(KaartSoort soort, PageSurface &surface, core::RandomSource &random,
                     const QString &reclameTekst, bool middenstuk = false);
 
-// The picture printed over the free corners, and the name it is drawn under.
-inline constexpr const char *FreePlaatjeNaam = ":/images/free.png";
-// Loaded once; a null image when the program's pictures are not linked in.
+// The picture printed over the free corners (the main window's image Free), and the
+// name it is drawn under.
+inline constexpr const char *FreePlaatjeNaam = "Free";
+// Loaded once from the program's pictures, the large version when it is there, since
+// the paper shows far more detail than the screen; a null image when the pictures are
+// not linked in (the corners then stay as they are).
 const QImage &freePlaatje();
 
 } // namespace print
