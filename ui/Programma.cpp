@@ -1,13 +1,39 @@
 #include "ui/Programma.h"
 
+#include "core/Algemeen.h"
+#include "core/Clock.h"
+#include "core/RandomSource.h"
+#include "ui/Aanwijzer.h"
+#include "ui/Dialogen.h"
+#include "ui/MainWindow.h"
+#include "ui/Omgeving.h"
+#include "ui/Wachter.h"
+#include "widgets/Fonts.h"
+
 #include <QApplication>
+#include <QScreen>
 
 namespace ui {
 
 int startProgramma(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(ProgrammaTitel);
+    widgets::installFontSubstitutions();
+    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+
+    core::Algemeen algemeen;
+    core::SystemClock klok;
+    core::ClockSeededRandom toeval(klok);
+    QtDialogen dialogen;
+    KlokWachter wachter(klok);
+    Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, QCoreApplication::applicationDirPath()};
+
+    const QSize scherm = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : Main::ontwerpMaat();
+    Main main(omgeving, scherm);
+    main.setCursor(eigenAanwijzer());
+    main.showFullScreen();
+    return app.exec();
 }
 
 } // namespace ui

@@ -43,6 +43,7 @@ void TekenPaneel::removePicture()
 
 void TekenPaneel::wis()
 {
+    growSurface();
     m_surface.fill(m_backColor);
     if (!m_picture.isNull()) {
         QPainter painter(&m_surface);
@@ -64,6 +65,7 @@ void TekenPaneel::print(const QString &text)
 
 void TekenPaneel::printAt(int x, int y, const QString &text, const QColor &color)
 {
+    growSurface();
     QPainter painter(&m_surface);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(m_font);
@@ -77,6 +79,7 @@ void TekenPaneel::printAt(int x, int y, const QString &text, const QColor &color
 
 void TekenPaneel::line(int x1, int y1, int x2, int y2, const QColor &color)
 {
+    growSurface();
     QPainter painter(&m_surface);
     painter.setPen(QPen(color, 0));
     if (y1 == y2 && x1 != x2)
@@ -90,6 +93,7 @@ void TekenPaneel::line(int x1, int y1, int x2, int y2, const QColor &color)
 
 void TekenPaneel::box(int x1, int y1, int x2, int y2, const QColor &color)
 {
+    growSurface();
     QPainter painter(&m_surface);
     painter.setPen(QPen(color, 0));
     painter.setBrush(Qt::NoBrush);
@@ -99,6 +103,7 @@ void TekenPaneel::box(int x1, int y1, int x2, int y2, const QColor &color)
 
 void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
 {
+    growSurface();
     QPainter painter(&m_surface);
     painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), color);
     update();
@@ -106,6 +111,7 @@ void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
 
 void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h)
 {
+    growSurface();
     if (picture.isNull())
         return;
     QPainter painter(&m_surface);
@@ -128,6 +134,7 @@ void TekenPaneel::resizeEvent(QResizeEvent *event)
 
 void TekenPaneel::growSurface()
 {
+    // Hidden widgets get their resize events late, so every drawing call checks the size too.
     // The surface only grows, so what was drawn survives a panel that is made smaller and larger.
     const QSize wanted = size().expandedTo(m_surface.size()).expandedTo(QSize(1, 1));
     if (wanted == m_surface.size())

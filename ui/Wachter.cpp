@@ -18,7 +18,7 @@ KlokWachter::KlokWachter(const core::Clock &clock)
 void KlokWachter::Wacht(float seconden)
 {
     const double einde = m_clock.monotonicSeconds() + double(seconden);
-    for (;;) {
+    while (!gestopt()) {
         const double rest = einde - m_clock.monotonicSeconds();
         if (rest <= 0.0)
             return;

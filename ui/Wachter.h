@@ -14,6 +14,14 @@ class Wachter
 public:
     virtual ~Wachter() = default;
     virtual void Wacht(float seconden) = 0;
+
+    // Once the program is ending, every wait returns at once, so a running animation runs
+    // out without keeping the program alive.
+    void stopAlles() { m_gestopt = true; }
+    bool gestopt() const { return m_gestopt; }
+
+private:
+    bool m_gestopt = false;
 };
 
 // Paced by the clock: sleeps in the event loop until the deadline, so it costs next to no

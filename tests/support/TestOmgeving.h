@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ScriptedDialogen.h"
+
+#include "core/Algemeen.h"
+#include "core/Clock.h"
+#include "core/RandomSource.h"
+#include "ui/Omgeving.h"
+#include "ui/Wachter.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+// Everything a window needs, with a manual clock, a seeded random source, scripted
+// boxes, instant waits and a fresh program folder (with an empty Data folder).
+struct TestOmgeving {
+    explicit TestOmgeving(std::uint64_t seed = 1)
+        : toeval(seed)
+        , wachter(klok)
+        , omgeving{algemeen, klok, toeval, dialogen, wachter, map.path()}
+    {
+        algemeen.zetStartwaarden();
+        algemeen.vulLetterWaarde();
+        QDir(map.path()).mkdir(QStringLiteral("Data"));
+    }
+
+    QTemporaryDir map;
+    core::Algemeen algemeen;
+    core::ManualClock klok;
+    core::SeededRandom toeval;
+    ScriptedDialogen dialogen;
+    ui::DirecteWachter wachter;
+    ui::Omgeving omgeving;
+};

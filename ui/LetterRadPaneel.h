@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/RadStap.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+#include <vector>
+
+namespace ui {
+
+class Wachter;
+
+// `RadPic`: the letter wheel, 600 x 600 pixels, with the pointer `Wijzer` from the centre to
+// the rim, `Label1` showing the letter under the pointer and the hidden `Label4` that follows
+// the mouse. The wheel only shows what the round decided; it decides nothing.
+class LetterRadPaneel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LetterRadPaneel(QWidget *parent = nullptr);
+
+    void setPicture(const QImage &picture);
+    // Loads a wheel picture file; false (and nothing changed) when it cannot be read.
+    bool laadPicture(const QString &path);
+
+    // One step: the pointer from (300, 300) to the point, Label1 shows the letter.
+    void toonStap(const core::RadPositie &punt);
+    // Replays a run of steps, waiting after each.
+    void speel(const std::vector<core::RadStap> &stappen, Wachter &wachter);
+
+    QPoint wijzerEinde() const { return m_wijzerEinde; }
+    QString letter() const;
+    QString muisPositie() const;
+    const QImage &picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+    QPoint m_wijzerEinde{300, 90};
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label4 = nullptr;
+};
+
+} // namespace ui
