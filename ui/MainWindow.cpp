@@ -5,13 +5,21 @@
 #include "core/Instellingen.h"
 #include "core/KlokTekst.h"
 #include "ui/BingoBord.h"
+#include "ui/AboutForm.h"
+#include "ui/AfdrukForm.h"
 #include "ui/BingoScherm.h"
+#include "ui/ConfigForm.h"
 #include "ui/Dialogen.h"
+#include "ui/EditForm.h"
+#include "ui/HelpSchermen.h"
 #include "ui/KlikLabel.h"
 #include "ui/LetterRadPaneel.h"
 #include "ui/MenuBalk.h"
 #include "ui/Omgeving.h"
+#include "ui/QuizScherm.h"
 #include "ui/Randen.h"
+#include "ui/ScoreForm.h"
+#include "ui/SoortForm.h"
 #include "ui/Twips.h"
 #include "ui/Wachter.h"
 #include "ui/WebPagina.h"
@@ -60,18 +68,18 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     m_scroll->setWidget(m_mainPic);
     legAchtergrondUit(maat);
 
-    // 3. The help screens come with their own issue of the layout.
-    // 4. The letter wheel.
+    // 4. The letter wheel (before the help screens, which lie over it).
     m_radPic = new LetterRadPaneel(m_mainPic);
     plaats(m_radPic, 900, 2400);
+    // 3. The help screens, hidden.
+    m_help = new HelpSchermen(*this);
 
     // 5. The board, laid out by a first round.
     m_pic = new BingoBord(m_mainPic);
     plaats(m_pic, BordLinks, BordTop, BordMaat, BordMaat);
-    m_pic2 = new TekenPaneel(m_mainPic);
-    m_pic2->setObjectName(QStringLiteral("Pic2"));
+    // 6. The quiz screen, hidden in the bingo game.
+    m_pic2 = new QuizScherm(*this, m_mainPic);
     plaats(m_pic2, BordLinks, BordTop, BordMaat, BordMaat);
-    m_pic2->setBackColor(QColor(40, 0, 0));
     m_pic2->hide();
 
     legLabelsUit();
@@ -88,6 +96,7 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     core::Algemeen &algemeen = m_omgeving.algemeen;
     algemeen.zetStartwaarden();
     algemeen.vulLetterWaarde();
+    m_scoreLijst.LaadScorelijst(scorelijstPad().toStdString());
     core::LaadInstellingen(algemeen, m_omgeving.instellingenPad().toStdString());
     toonReclameTekst();
 
@@ -121,6 +130,7 @@ void Main::legAchtergrondUit(QSize maat)
     m_menuPic->legUit(maat.width() - twips(240));
     connect(m_menuPic, &MenuBalk::knopGeklikt, this, &Main::menuActie);
     connect(m_menuPic, &MenuBalk::exitGeklikt, this, &QWidget::close);
+    connect(m_menuPic, &MenuBalk::aboutGeklikt, this, [this] { toonAboutForm(*this); });
 }
 
 void Main::maakLogoLabels()
@@ -206,12 +216,33 @@ void Main::menuActie(int index)
         if (spelSoort == 1)
             vraagNieuweRonde();
         break;
+    case 2:
+        toonScoreForm(*this);
+        break;
     case 3:
         OpenWebPagina(QString::fromLatin1(core::Algemeen::WebAdres));
         break;
+    case 4:
+        // Disabled while a help screen is shown, so the game cannot change under it.
+        if (m_menuPic->knop(4)->isEnabled())
+            toonSoortForm(*this);
+        break;
+    case 5:
+        if (spelSoort == 1)
+            toonConfigForm(*this);
+        break;
+    case 6:
+        if (spelSoort == 1)
+            toonAfdrukForm(*this);
+        break;
+    case 8:
+        if (spelSoort == 2)
+            toonEditForm(*this);
+        break;
+    case 9:
+        m_help->wissel();
+        break;
     default:
-        // The high-score list, the game-type dialog, settings, printing, the word-list editor
-        // and help are opened here once they exist.
         break;
     }
 }
@@ -242,6 +273,26 @@ void Main::slideBord(int van, int tot, int stap)
     }
 }
 
+QString Main::scorelijstPad() const
+{
+    return m_omgeving.dataMap() + QLatin1Char('/') + QString::fromLatin1(core::ScorelijstBestand);
+}
+
+bool Main::bewaarScorelijst()
+{
+    std::string fout;
+    if (m_scoreLijst.BewaarScorelijst(scorelijstPad().toStdString(), &fout))
+        return true;
+    if (!m_scorelijstFoutGemeld) {
+        m_scorelijstFoutGemeld = true;
+        m_omgeving.dialogen.melding(this, QStringLiteral("De scorelijst kon niet worden opgeslagen in %1:\r\n%2\r\n"
+                                                         "De scores blijven bewaard zolang het programma open is.")
+                                              .arg(scorelijstPad(), QString::fromLocal8Bit(fout.c_str())),
+                                    QStringLiteral(" Foutje"), Knoppen::Ok, Icoon::Kritiek);
+    }
+    return false;
+}
+
 void Main::closeEvent(QCloseEvent *event)
 {
     if (m_afsluitenBevestigd || vraagAfsluiten()) {
@@ -258,6 +309,7 @@ bool Main::vraagAfsluiten()
     if (antwoord != Antwoord::Ja)
         return false;
 
+    bewaarScorelijst();
     std::string fout;
     if (!core::BewaarInstellingen(m_omgeving.algemeen, m_omgeving.instellingenPad().toStdString(), &fout)) {
         m_omgeving.dialogen.melding(this, QStringLiteral("De instellingen konden niet worden opgeslagen in %1:\r\n%2")

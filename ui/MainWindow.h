@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BingoRonde.h"
+#include "core/ScoreLijst.h"
 
 #include <QSize>
 #include <QWidget>
@@ -15,9 +16,11 @@ namespace ui {
 
 class BingoBord;
 class BingoScherm;
+class HelpSchermen;
 class KlikLabel;
 class LetterRadPaneel;
 class MenuBalk;
+class QuizScherm;
 class TekenPaneel;
 struct Omgeving;
 
@@ -51,13 +54,21 @@ public:
     void minimaliseer();
     void toonKlok();
 
+    // The high-score list lives as long as the program; Data/Scorelijst.lib is its file.
+    core::ScoreLijst &scoreLijst() { return m_scoreLijst; }
+    QString scorelijstPad() const;
+    // Writes the high-score list; a failure is told to the operator once per run, and the
+    // old file stays whole.
+    bool bewaarScorelijst();
+
     Omgeving &omgeving() const { return m_omgeving; }
     core::BingoRonde &ronde() { return *m_ronde; }
     TekenPaneel *mainPic() const { return m_mainPic; }
     MenuBalk *menuPic() const { return m_menuPic; }
     LetterRadPaneel *radPic() const { return m_radPic; }
     BingoBord *pic() const { return m_pic; }
-    TekenPaneel *pic2() const { return m_pic2; }
+    QuizScherm *pic2() const { return m_pic2; }
+    HelpSchermen *helpSchermen() const { return m_help; }
     QLabel *label2() const { return m_label2; }
     QLabel *label3() const { return m_label3; }
     QLabel *logoLabel(int index) const { return m_logoLabel[index]; }
@@ -83,7 +94,10 @@ private:
     MenuBalk *m_menuPic = nullptr;
     LetterRadPaneel *m_radPic = nullptr;
     BingoBord *m_pic = nullptr;
-    TekenPaneel *m_pic2 = nullptr;
+    QuizScherm *m_pic2 = nullptr;
+    HelpSchermen *m_help = nullptr;
+    core::ScoreLijst m_scoreLijst;
+    bool m_scorelijstFoutGemeld = false;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     QLabel *m_logoLabel[2] = {nullptr, nullptr};
