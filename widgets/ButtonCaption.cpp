@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace widgets::face {
 
 void drawCaption(QImage &face, const FaceInput &input)

@@ -86,30 +86,26 @@ TEST_F(ButtonEvents, MouseInOnEveryMovementAndOneTimerForAllOfThem)
     EXPECT_TRUE(button.isHovering());
 }
 
+// Leaving ends the polling with one MouseOut, and the face falls back to focused or normal.
 TEST_F(ButtonEvents, MouseOutExactlyOnceAfterLeaving)
 {
-    mouseEnters();
-    QTest::qWait(30);
-    EXPECT_TRUE(button.isHovering()) << "polling goes on while the mouse stays";
-    EXPECT_EQ(log.count("MouseOut"), 0);
+    for (const bool focused : {false, true}) {
+        SCOPED_TRACE(focused);
+        if (focused)
+            focusIn(button);
+        log.clear();
+        mouseEnters();
+        QTest::qWait(30);
+        EXPECT_TRUE(button.isHovering()) << "polling goes on while the mouse stays";
+        EXPECT_EQ(log.count("MouseOut"), 0);
 
-    mouse.under = nullptr;
-    ASSERT_TRUE(waitForPollingToEnd());
-    EXPECT_EQ(button.buttonState(), ButtonState::Normal);
-    QTest::qWait(30);
-    EXPECT_EQ(log.count("MouseOut"), 1);
-    EXPECT_EQ(log.entries.last(), QStringLiteral("MouseOut"));
-}
-
-TEST_F(ButtonEvents, LeavingWithFocusFallsBackToFocused)
-{
-    focusIn(button);
-    EXPECT_EQ(button.buttonState(), ButtonState::Focused);
-    mouseEnters();
-    EXPECT_EQ(button.buttonState(), ButtonState::MouseOver);
-    mouse.under = nullptr;
-    ASSERT_TRUE(waitForPollingToEnd());
-    EXPECT_EQ(button.buttonState(), ButtonState::Focused);
+        mouse.under = nullptr;
+        ASSERT_TRUE(waitForPollingToEnd());
+        EXPECT_EQ(button.buttonState(), focused ? ButtonState::Focused : ButtonState::Normal);
+        QTest::qWait(30);
+        EXPECT_EQ(log.count("MouseOut"), 1);
+        EXPECT_EQ(log.entries.last(), QStringLiteral("MouseOut"));
+    }
 }
 
 // Pressing, dragging off and releasing: pressed, then mouse over while outside with the
@@ -169,28 +165,30 @@ TEST_F(ButtonEvents, DoubleClickCountsAsTwoClicks)
 }
 
 // Holding the space bar gives the pressed look and MouseDown with button 0; releasing it
-// gives MouseUp, Click, KeyUp.
+// gives MouseUp (X = 0 with the mouse over the button, else -1), Click, KeyUp.
 TEST_F(ButtonEvents, SpaceBarPressesAndClicks)
 {
+    struct Case
+    {
+        bool mouseOver;
+        ButtonState after;
+        const char *mouseUp;
+    };
+    const Case cases[] = {{false, ButtonState::Focused, "MouseUp(0,0,-1,0)"},
+                          {true, ButtonState::MouseOver, "MouseUp(0,0,0,0)"}};
     focusIn(button);
-    keyDown(button, Qt::Key_Space, QStringLiteral(" "));
-    EXPECT_EQ(button.buttonState(), ButtonState::Pressed);
-    EXPECT_TRUE(button.isPressed());
-    keyUp(button, Qt::Key_Space, QStringLiteral(" "));
-    EXPECT_EQ(button.buttonState(), ButtonState::Focused) << "the mouse is not over the button";
-    EXPECT_EQ(log.entries, QStringList({"MouseDown(0,0,0,0)", "KeyDown(32,0)", "KeyPress(32)",
-                                        "MouseUp(0,0,-1,0)", "Click", "KeyUp(32,0)"}));
-}
-
-TEST_F(ButtonEvents, SpaceBarWithTheMouseOverTheButton)
-{
-    mouseEnters();
-    log.clear();
-    keyDown(button, Qt::Key_Space, QStringLiteral(" "));
-    keyUp(button, Qt::Key_Space, QStringLiteral(" "));
-    EXPECT_EQ(button.buttonState(), ButtonState::MouseOver);
-    EXPECT_EQ(log.entries, QStringList({"MouseDown(0,0,0,0)", "KeyDown(32,0)", "KeyPress(32)",
-                                        "MouseUp(0,0,0,0)", "Click", "KeyUp(32,0)"}));
+    for (const Case &c : cases) {
+        if (c.mouseOver)
+            mouseEnters();
+        log.clear();
+        keyDown(button, Qt::Key_Space, QStringLiteral(" "));
+        EXPECT_EQ(button.buttonState(), ButtonState::Pressed);
+        EXPECT_TRUE(button.isPressed());
+        keyUp(button, Qt::Key_Space, QStringLiteral(" "));
+        EXPECT_EQ(button.buttonState(), c.after);
+        EXPECT_EQ(log.entries, QStringList({"MouseDown(0,0,0,0)", "KeyDown(32,0)", "KeyPress(32)",
+                                            c.mouseUp, "Click", "KeyUp(32,0)"}));
+    }
 }
 
 // The keyboard repeats a held key as press and release pairs; the button is pressed once

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 using namespace widgets;
 using buttontest::borderColour;
@@ -150,4 +155,70 @@ TEST(VistaButton, TabStopGivenBackIsNotTakenAgainLater)
     button.setEnabled(false);
     button.setEnabled(true);
     EXPECT_EQ(button.focusPolicy(), Qt::ClickFocus);
+}
+
+namespace {
+
+QRect areaOfColour(const QImage &face, QRgb colour)
+{
+    QRect area;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            if ((face.pixel(x, y) & 0x00ffffffu) == (colour & 0x00ffffffu))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+} // namespace
+
+// A 40-pixel strip of two frames on a 60-pixel button sits at x = 20; pressing with
+// PictureOffset 1 moves it to (21, y + 1). A new offset shows only at the next repaint.
+TEST(VistaButton, PressedPictureMovesByThePictureOffset)
+{
+    VistaButton button;
+    button.resize(60, 30);
+    button.setCaption(QString());
+    QImage strip(40, 16, QImage::Format_RGB32);
+    strip.fill(QColor(255, 0, 0));
+    button.setPicture(strip);
+    button.setPictures(2);
+    button.setPictureOffset(1);
+    EXPECT_EQ(areaOfColour(button.face(), qRgb(255, 0, 0)), QRect(20, 7, 20, 16));
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 15), QPointF(30, 15), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&button, &press);
+    EXPECT_EQ(areaOfColour(button.face(), qRgb(255, 0, 0)), QRect(21, 8, 20, 16));
+
+    button.setPictureOffset(3);
+    EXPECT_EQ(areaOfColour(button.face(), qRgb(255, 0, 0)), QRect(21, 8, 20, 16));
+    button.setCaption(QString()); // any repaint shows the new offset
+    EXPECT_EQ(areaOfColour(button.face(), qRgb(255, 0, 0)), QRect(23, 10, 20, 16));
+}
+
+// Pictures of any pixel format are taken; a palette picture draws its colours too.
+TEST(VistaButton, PicturesOfOtherFormatsAreConverted)
+{
+    const QImage::Format formats[] = {QImage::Format_Indexed8, QImage::Format_RGB16, QImage::Format_Mono,
+                                      QImage::Format_ARGB32, QImage::Format_RGB888};
+    for (const QImage::Format format : formats) {
+        QImage source(20, 10, QImage::Format_RGB32);
+        source.fill(QColor(0, 0, 0));
+        VistaButton button;
+        button.resize(40, 30);
+        button.setCaption(QString());
+        button.setPictures(1);
+        button.setPicture(source.convertToFormat(format));
+        EXPECT_EQ(areaOfColour(button.face(), qRgb(0, 0, 0)), QRect(10, 10, 20, 10)) << "format " << format;
+    }
+}
+
+TEST(VistaButton, EmptyPictureDrawsNothing)
+{
+    VistaButton button;
+    button.resize(40, 30);
+    button.setCaption(QString());
+    const QImage bare = button.face().copy();
+    button.setPicture(QImage(0, 5, QImage::Format_RGB32));
+    EXPECT_TRUE(button.face() == bare);
 }
