@@ -15,4 +15,9 @@ void plaats(QWidget *widget, int left, int top, int width, int height)
         widget->adjustSize();
 }
 
+void zetVensterMaat(QWidget *venster, int widthTwips, int heightTwips)
+{
+    venster->setFixedSize(twips(widthTwips) - VensterRandBreedte, twips(heightTwips) - VensterRandHoogte);
+}
+
 } // namespace ui
