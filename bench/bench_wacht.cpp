@@ -1,0 +1,51 @@
+// How well Wacht keeps time on the real clock: a 2-second wait should last 2 s within
+// 20 ms, let a 100 ms timer fire about 20 times, and use only a sliver of one core.
+#include "core/Clock.h"
+#include "ui/Wachter.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    core::SystemClock klok;
+    ui::KlokWachter wachter(klok);
+
+    std::printf("%-6s %12s %12s %10s %12s\n", "run", "duration s", "error ms", "ticks", "CPU % core");
+    double worstError = 0.0;
+    double worstCpu = 0.0;
+    for (int run = 1; run <= 3; ++run) {
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start(100);
+        const double cpuBefore = cpuSeconds();
+        const double before = klok.monotonicSeconds();
+        wachter.Wacht(2.0f);
+        const double duration = klok.monotonicSeconds() - before;
+        const double cpu = (cpuSeconds() - cpuBefore) / duration * 100.0;
+        const double error = (duration - 2.0) * 1000.0;
+        std::printf("%-6d %12.4f %12.2f %10d %12.2f\n", run, duration, error, ticks, cpu);
+        worstError = std::max(worstError, std::abs(error));
+        worstCpu = std::max(worstCpu, cpu);
+    }
+    std::printf("Wacht(2): worst error %.2f ms (target 20 ms), worst CPU %.2f %% of one core (target 5 %%)\n",
+                worstError, worstCpu);
+    return 0;
+}
