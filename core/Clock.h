@@ -33,6 +33,18 @@ public:
     DatumTijd now() const override;
 };
 
+// The system's date and time with animation time running a number of times faster; lets
+// an end-to-end test play whole games in seconds without changing any of the program's timings.
+class VersneldeKlok : public SystemClock
+{
+public:
+    explicit VersneldeKlok(double factor) : m_factor(factor > 0.0 ? factor : 1.0) {}
+    double monotonicSeconds() const override { return SystemClock::monotonicSeconds() * m_factor; }
+
+private:
+    double m_factor;
+};
+
 // A clock that moves only when told to.
 class ManualClock : public Clock
 {

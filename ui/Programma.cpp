@@ -23,7 +23,11 @@ int startProgramma(int argc, char **argv)
     QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
 
     core::Algemeen algemeen;
-    core::SystemClock klok;
+    // End-to-end tests speed the animation clock up; an operator never sets this.
+    const double versnelling = qEnvironmentVariableIsSet("ALFABO_TESTKLOK_FACTOR")
+                                   ? qEnvironmentVariable("ALFABO_TESTKLOK_FACTOR").toDouble()
+                                   : 1.0;
+    core::VersneldeKlok klok(versnelling);
     core::ClockSeededRandom toeval(klok);
     QtDialogen dialogen;
     KlokWachter wachter(klok);
