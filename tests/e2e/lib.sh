@@ -1,0 +1,42 @@
+# Helpers for driving the real program under Xvfb with xdotool.
+
+fail() { echo "E2E FAILED: $*" >&2; exit 1; }
+
+# Waits (bounded) until a window with this exact title exists; prints its id.
+wacht_op_venster() {
+    local titel=$1 seconden=${2:-20} id=""
+    for ((i = 0; i < seconden * 10; i++)); do
+        id=$(xdotool search --onlyvisible --name "^${titel}\$" 2>/dev/null | tail -n 1)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits (bounded) until no visible window has this title any more.
+wacht_tot_weg() {
+    local titel=$1 seconden=${2:-20}
+    for ((i = 0; i < seconden * 10; i++)); do
+        xdotool search --onlyvisible --name "^${titel}\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks at a point inside a window (pixels from its top-left corner).
+klik_in() {
+    local venster=$1 x=$2 y=$3
+    eval "$(xdotool getwindowgeometry --shell "$venster")"
+    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+}
+
+# Gives a window the keyboard focus (there is no window manager) and presses keys in it.
+toets_in() {
+    local venster=$1; shift
+    xdotool windowfocus --sync "$venster" 2>/dev/null || true
+    xdotool key "$@"
+}
+
+schermafdruk() {
+    import -window root "$ARTEFACTEN/$1.png" 2>/dev/null || true
+}

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End-to-end test: the real program under a real X server (Xvfb), driven with real input
+# events from xdotool. Animations run on the program's test clock (sped up), never with
+# changed timings. Screenshots of the main steps go to the artefact folder.
+# Usage: run.sh <alfabolotto executable> <source folder> <artefact folder>
+set -u
+programma=$1
+bron=$2
+export ARTEFACTEN=$3
+source "$(dirname "$0")/lib.sh"
+
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
+werk=$(mktemp -d)
+cp "$programma" "$werk/alfabolotto"
+cp -r "$bron/assets/Data" "$werk/Data"
+printf '"Kwartelhoven Software 2017"\r\n"--------------------------"\r\n"Bingo in de zaal"\r\n200,50,50\r\n3\r\n' > "$werk/Alfabolotto.ini"
+
+scherm=:$((90 + RANDOM % 100))
+Xvfb "$scherm" -screen 0 1280x800x24 -nolisten tcp >"$ARTEFACTEN/xvfb.log" 2>&1 &
+xvfb_pid=$!
+programma_pid=""
+opruimen() {
+    [[ -n "$programma_pid" ]] && kill "$programma_pid" 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$werk"
+}
+trap opruimen EXIT
+export DISPLAY=$scherm
+for ((i = 0; i < 100; i++)); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "SKIP: Xvfb did not start"; exit 77; }
+
+ALFABO_TESTKLOK_FACTOR=25 QT_QPA_PLATFORM=xcb "$werk/alfabolotto" >"$ARTEFACTEN/programma.log" 2>&1 &
+programma_pid=$!
+hoofd=$(wacht_op_venster "Alfabo Lotto" 30) || fail "the main window did not appear"
+sleep 0.5
+schermafdruk 01-start
+
+# Bingo: the first draw with the mouse, the rest with the space bar on the start button.
+klik_in "$hoofd" 768 660
+sleep 1
+schermafdruk 02-eerste-letter
+# Presses during a draw are ignored, so keep pressing until the 27th press that counts
+# brings the end-of-round message.
+melding=""
+for ((i = 0; i < 400; i++)); do
+    [[ -n "$melding" ]] && break
+    xdotool key space
+    sleep 0.25
+    melding=$(xdotool search --onlyvisible --name "^Einde Ronde\$" 2>/dev/null | tail -n 1)
+done
+[[ -n "$melding" ]] || fail "no end-of-round message after pressing the space bar for a whole round"
+schermafdruk 03-einde-ronde
+toets_in "$melding" Return
+wacht_tot_weg "Einde Ronde" || fail "the end-of-round message did not close"
+
+# A new round from the menu bar, confirmed with "Ja".
+klik_in "$hoofd" 48 48
+vraag=$(wacht_op_venster "Nieuw" 10) || fail "no new-round question"
+toets_in "$vraag" Return
+sleep 1.5
+schermafdruk 04-nieuwe-ronde
+
+# Leaving with "Ja" writes the settings file.
+klik_in "$hoofd" 1232 48
+vraag=$(wacht_op_venster " Exit programma" 10) || fail "no exit question"
+schermafdruk 05-afsluiten
+toets_in "$vraag" Return
+for ((i = 0; i < 100; i++)); do kill -0 "$programma_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$programma_pid" 2>/dev/null && fail "the program did not end after Ja"
+programma_pid=""
+
+grep -q '"Bingo in de zaal"' "$werk/Alfabolotto.ini" || fail "settings file not written back"
+grep -q '^200,50,50' "$werk/Alfabolotto.ini" || fail "letter colour lost"
+echo "E2E passed: bingo round, end-of-round message, new round, exit"
