@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -234,4 +235,45 @@ TEST_F(MainFixture, ASmallScreenScrollsRatherThanHidingTheExitButton)
     EXPECT_TRUE(klein.mainPic()->rect().contains(exit));
     test.dialogen.antwoorden = {Antwoord::Ja};
     klein.close();
+}
+
+TEST_F(MainFixture, TheMinimiseImageDipsAndComesBackBeforeTheWindowMinimises)
+{
+    main->show();
+    const QPoint rust = main->image1()->pos();
+    const double voor = test.klok.monotonicSeconds();
+    main->minimaliseer();
+    EXPECT_EQ(main->image1()->pos(), rust);
+    EXPECT_NEAR(test.klok.monotonicSeconds() - voor, 0.4, 1e-6);
+    EXPECT_TRUE(main->windowState() & Qt::WindowMinimized);
+    EXPECT_EQ(main->image1()->toolTip(), QStringLiteral(" Scherm Minimaliseren "));
+}
+
+TEST_F(MainFixture, MovingTheMouseOverTheWheelKeepsItsPositionInTheHiddenLabel)
+{
+    QMouseEvent beweging(QEvent::MouseMove, QPointF(120, 345), QPointF(120, 345), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QCoreApplication::sendEvent(main->radPic(), &beweging);
+    EXPECT_EQ(main->radPic()->muisPositie(), QStringLiteral("120 , 345"));
+    EXPECT_FALSE(main->radPic()->findChild<QLabel *>(QStringLiteral("Label4"))->isVisible());
+}
+
+TEST_F(MainFixture, AColourChangeOnlyColoursLettersDrawnAfterIt)
+{
+    test.algemeen.LetterKleur = {255, 0, 0};
+    trek();
+    // The coloured copy of the first letter stands at (125 + d + 1, -5 + 1) onwards.
+    auto telRood = [&](int x0, int x1) {
+        int rood = 0;
+        const QImage &bord = main->pic()->surface();
+        for (int y = 1; y < 79; ++y)
+            for (int x = x0; x < x1; ++x)
+                rood += bord.pixelColor(x, y) == QColor(255, 0, 0);
+        return rood;
+    };
+    EXPECT_GT(telRood(97, 191), 0);
+    test.algemeen.LetterKleur = {0, 0, 255};
+    trek();
+    EXPECT_GT(telRood(97, 191), 0) << "the first letter keeps its colour";
+    EXPECT_EQ(telRood(193, 287), 0) << "the second letter takes the new colour";
 }
