@@ -1,31 +1,61 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
+
+#include <array>
+
+class QLabel;
+
+namespace widgets {
+class VistaButton;
+}
 
 namespace ui {
 
 class Main;
 class TekenPaneel;
 
-// The help screens `HelpPic` (bingo game) and `HelpPic2` (word quiz), drawn once at start-up
-// and shown in place of the wheel by the " Help " button.
+// The help screens `HelpPic` (bingo game) and `HelpPic2` (word quiz): dark red panels on the
+// main window, their texts drawn once when they are made, then only shown and hidden by the
+// " Help " button in place of the wheel. On `HelpPic` the four buttons `Hknop`(0..3) show an
+// example of each printed card kind in `LogoImg` while the mouse is over them.
 class HelpSchermen : public QObject
 {
     Q_OBJECT
 
 public:
+    // Made after the wheel, so the panels lie over it.
     explicit HelpSchermen(Main &main);
 
-    // Shows or hides the help screen of the current game type.
+    // Shows or hides the help screen of the current game type; whether one is shown is read
+    // from the wheel, which it replaces. While it is shown the game type cannot be changed,
+    // and in the quiz no game can be started.
     void wissel();
+
+    // The example of card kind 1..4 in `LogoImg`, or with 0 the neutral picture.
+    void toonKaart(int kaart);
 
     TekenPaneel *helpPic() const { return m_helpPic; }
     TekenPaneel *helpPic2() const { return m_helpPic2; }
+    widgets::VistaButton *hknop(int index) const { return m_hknop[index]; }
+    QLabel *logoImg() const { return m_logoImg; }
+
+    static QImage kaartPlaatje(int kaart);
 
 private:
+    void maakHelpPic();
+    void maakHelpPic2();
+
     Main &m_main;
     TekenPaneel *m_helpPic = nullptr;
     TekenPaneel *m_helpPic2 = nullptr;
+    std::array<widgets::VistaButton *, 4> m_hknop{};
+    QLabel *m_logoImg = nullptr;
+    int m_kaart = 0;
+    // Whether the quiz start button was usable when the quiz help opened: a quiz that runs
+    // keeps it disabled until its end, so closing the help must not enable it.
+    bool m_startSpelKnopWasAan = true;
 };
 
 } // namespace ui

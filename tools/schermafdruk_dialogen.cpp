@@ -1,0 +1,94 @@
+// Pictures of the game-type dialog, the settings dialog, the about box and both help screens,
+// so they can be looked at without starting the program.
+//
+//   schermafdruk_dialogen [<folder>]
+//     default: docs/ of the source tree; writes soortform.png, configform.png, aboutform.png,
+//     help-bingo.png (with the mouse over the first card button) and help-quiz.png
+
+#include "../tests/support/TestOmgeving.h"
+
+#include "ui/AboutForm.h"
+#include "ui/ConfigForm.h"
+#include "ui/HelpSchermen.h"
+#include "ui/MainWindow.h"
+#include "ui/SoortForm.h"
+#include "ui/TekenPaneel.h"
+#include "widgets/Fonts.h"
+#include "widgets/VistaButton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+bool bewaar(QWidget &venster, const QDir &map, const char *naam)
+{
+    const QString pad = map.filePath(QString::fromLatin1(naam));
+    if (!venster.grab().save(pad)) {
+        std::fprintf(stderr, "kan %s niet schrijven\n", qPrintable(pad));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(pad));
+    return true;
+}
+
+template <typename Form>
+bool bewaarDialoog(ui::Main &main, const QDir &map, const char *naam)
+{
+    Form form(main);
+    form.show();
+    QApplication::processEvents();
+    const bool gelukt = bewaar(form, map, naam);
+    form.hide();
+    return gelukt;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window is ever shown
+    QApplication app(argc, argv);
+    widgets::installFontSubstitutions();
+    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+
+    const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
+    const QDir map(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString::fromStdString((bronMap / "docs").string()));
+    if (!map.exists() && !QDir().mkpath(map.path())) {
+        std::fprintf(stderr, "kan de map %s niet maken\n", qPrintable(map.path()));
+        return 1;
+    }
+
+    TestOmgeving t;
+    const QDir bron(QString::fromStdString((bronMap / "assets" / "Data").string()));
+    for (const char *wiel : {"rad-1.jpg", "rad-2.jpg"})
+        QFile::copy(bron.filePath(QLatin1String(wiel)), QDir(t.omgeving.dataMap()).filePath(QLatin1String(wiel)));
+
+    bool gelukt = true;
+    {
+        ui::Main main(t.omgeving, QSize(1280, 800));
+        gelukt &= bewaarDialoog<ui::SoortForm>(main, map, "soortform.png");
+        gelukt &= bewaarDialoog<ui::ConfigForm>(main, map, "configform.png");
+        gelukt &= bewaarDialoog<ui::AboutForm>(main, map, "aboutform.png");
+
+        ui::HelpSchermen &help = *main.helpSchermen();
+        main.menuActie(9);
+        emit help.hknop(0)->MouseMove(1, 0, 10.f, 10.f);
+        gelukt &= bewaar(*help.helpPic(), map, "help-bingo.png");
+        main.menuActie(9);
+
+        t.algemeen.SpelSoort = 2;
+        main.menuActie(9);
+        gelukt &= bewaar(*help.helpPic2(), map, "help-quiz.png");
+        main.menuActie(9);
+
+        t.dialogen.antwoorden = {ui::Antwoord::Ja};
+        main.close();
+    }
+    return gelukt ? 0 : 1;
+}
