@@ -7,6 +7,7 @@
 #include "print/Printers.h"
 #include "print/PrintJob.h"
 #include "ui/Dialogen.h"
+#include "ui/Kleuren.h"
 #include "ui/KlikLabel.h"
 #include "ui/MainWindow.h"
 #include "ui/Omgeving.h"
@@ -67,28 +68,6 @@ const SoortRegel &regelVan(print::KaartSoort soort)
         if (regel.soort == soort)
             return regel;
     return SoortRegels[0];
-}
-
-void zetKleuren(QWidget *widget, const QColor &achtergrond, const QColor &tekst)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, achtergrond);
-    palette.setColor(QPalette::Window, achtergrond);
-    palette.setColor(QPalette::Button, achtergrond);
-    palette.setColor(QPalette::Text, tekst);
-    palette.setColor(QPalette::WindowText, tekst);
-    palette.setColor(QPalette::ButtonText, tekst);
-    widget->setPalette(palette);
-}
-
-QLabel *maakVlak(QWidget *parent, const QColor &kleur)
-{
-    auto *vlak = new QLabel(parent);
-    vlak->setAutoFillBackground(true);
-    QPalette palette = vlak->palette();
-    palette.setColor(QPalette::Window, kleur);
-    vlak->setPalette(palette);
-    return vlak;
 }
 
 // Typed counts and printer names are taken literally: no completion that would turn

@@ -3,6 +3,7 @@
 #include "core/Algemeen.h"
 #include "core/GetalTekst.h"
 #include "ui/Dialogen.h"
+#include "ui/Kleuren.h"
 #include "ui/KlikLabel.h"
 #include "ui/MainWindow.h"
 #include "ui/Omgeving.h"
@@ -28,29 +29,6 @@ const QColor KleurLabelKleuren[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColo
 
 constexpr int SchuifTop = 1050; // twips; each slider 330 lower than the one before
 constexpr int SchuifAfstand = 330;
-
-void zetKleuren(QWidget *widget, const QColor &achtergrond, const QColor &tekst)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, achtergrond);
-    palette.setColor(QPalette::Window, achtergrond);
-    palette.setColor(QPalette::Button, achtergrond);
-    palette.setColor(QPalette::Text, tekst);
-    palette.setColor(QPalette::WindowText, tekst);
-    palette.setColor(QPalette::ButtonText, tekst);
-    widget->setPalette(palette);
-}
-
-// A label used as a plain coloured area.
-QLabel *maakVlak(QWidget *parent, const QColor &kleur)
-{
-    auto *vlak = new QLabel(parent);
-    vlak->setAutoFillBackground(true);
-    QPalette palette = vlak->palette();
-    palette.setColor(QPalette::Window, kleur);
-    vlak->setPalette(palette);
-    return vlak;
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "core/WoordTeksten.h"
 #include "ui/Aanwijzer.h"
 #include "ui/Dialogen.h"
+#include "ui/Kleuren.h"
 #include "ui/MainWindow.h"
 #include "ui/Omgeving.h"
 #include "ui/Twips.h"
@@ -34,18 +35,6 @@ const QColor LijstTekst(240, 240, 240);
 const QColor InvoerAchtergrond(200, 240, 200);
 
 QString uitCore(const std::string &tekst) { return QString::fromStdString(tekst); }
-
-// Sets the background and text colour for every role a control may paint itself with,
-// whatever the style uses for a combo box face, a list or an entry box.
-void zetKleuren(QWidget *widget, const QColor &achter, const QColor &tekst)
-{
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole rol : {QPalette::Base, QPalette::Window, QPalette::Button})
-        palette.setColor(rol, achter);
-    for (const QPalette::ColorRole rol : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(rol, tekst);
-    widget->setPalette(palette);
-}
 
 } // namespace
 
