@@ -223,8 +223,10 @@ void Main::menuActie(int index)
         OpenWebPagina(QString::fromLatin1(core::Algemeen::WebAdres));
         break;
     case 4:
-        // Disabled while a help screen is shown, so the game cannot change under it.
-        if (m_menuPic->knop(4)->isEnabled())
+        // Disabled while a help screen is shown, so the game cannot change under it; and not
+        // while the wheel turns or the board slides, whose animation would carry on over the
+        // other game's screen.
+        if (m_menuPic->knop(4)->isEnabled() && !m_ronde->bezig() && !m_schuift)
             toonSoortForm(*this);
         break;
     case 5:

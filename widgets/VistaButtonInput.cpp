@@ -160,6 +160,10 @@ void VistaButton::keyPressEvent(QKeyEvent *event)
         return;
     if (const int ascii = keyAsciiOf(*event))
         emit KeyPress(ascii);
+    // Only the space bar belongs to the button; Escape and the other keys go on to the
+    // window, so a dialog still closes with Escape while one of its buttons has the focus.
+    if (self && event->key() != Qt::Key_Space)
+        event->ignore();
 }
 
 void VistaButton::keyReleaseEvent(QKeyEvent *event)

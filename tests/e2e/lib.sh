@@ -37,6 +37,17 @@ toets_in() {
     xdotool key "$@"
 }
 
+# Clicks a menu button until its dialog appears (the game-type button waits while the
+# wheel turns or the board slides); prints the dialog's window id.
+open_dialoog() {
+    local venster=$1 x=$2 y=$3 titel=$4 id=""
+    for ((poging = 0; poging < 30; poging++)); do
+        klik_in "$venster" "$x" "$y"
+        id=$(wacht_op_venster "$titel" 2) && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
 schermafdruk() {
     import -window root "$ARTEFACTEN/$1.png" 2>/dev/null || true
 }

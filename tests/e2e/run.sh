@@ -65,6 +65,49 @@ toets_in "$vraag" Return
 sleep 1.5
 schermafdruk 04-nieuwe-ronde
 
+# The word quiz: switch with the game-type dialog, play a short game (3 seconds, set in
+# Alfabolotto.ini before the start) and see the high-score dialog.
+soort=$(open_dialoog "$hoofd" 228 48 "Soort Bingo") || fail "no game-type dialog"
+klik_in "$soort" 225 80
+klik_in "$soort" 298 168
+wacht_tot_weg "Soort Bingo" || fail "the game-type dialog did not close"
+sleep 0.5
+schermafdruk 06-quiz
+klik_in "$hoofd" 1050 676
+sleep 1
+xdotool type --delay 30 "Tester"
+xdotool key Return
+score=$(wacht_op_venster "Hoogst Scorelijst" 90) || fail "no high-score dialog after the quiz game"
+schermafdruk 07-scorelijst
+klik_in "$score" 212 369
+wacht_tot_weg "Hoogst Scorelijst" || fail "the high-score dialog did not close"
+grep -q '"0000 - Tester"' "$werk/Data/Scorelijst.lib" || fail "the score was not recorded in Scorelijst.lib"
+
+# The word-list editor: add a word to the second list (Woord-3.lst) and save it.
+klik_in "$hoofd" 468 48
+editor=$(wacht_op_venster "Woordlijst Bijwerken" 10) || fail "no word-list editor"
+klik_in "$editor" 60 356
+xdotool type --delay 30 "zzq"
+klik_in "$editor" 219 358
+schermafdruk 08-editor
+klik_in "$editor" 215 398
+wacht_tot_weg "Woordlijst Bijwerken" || fail "the editor did not close after Opslaan"
+grep -q $'^ZZQ\r$' "$werk/Data/Woord-3.lst" || fail "the new word is not in Woord-3.lst"
+
+# Back to bingo, then the settings dialog: a new advertisement text.
+soort=$(open_dialoog "$hoofd" 228 48 "Soort Bingo") || fail "no game-type dialog"
+klik_in "$soort" 225 60
+klik_in "$soort" 298 168
+wacht_tot_weg "Soort Bingo" || fail "the game-type dialog did not close"
+klik_in "$hoofd" 288 48
+instellingen=$(wacht_op_venster "Instellingen" 10) || fail "no settings dialog"
+klik_in "$instellingen" 100 26
+xdotool key ctrl+a
+xdotool type --delay 20 "Nieuwe reclame"
+schermafdruk 09-instellingen
+klik_in "$instellingen" 486 192
+wacht_tot_weg "Instellingen" || fail "the settings dialog did not close"
+
 # Leaving with "Ja" writes the settings file.
 klik_in "$hoofd" 1232 48
 vraag=$(wacht_op_venster " Exit programma" 10) || fail "no exit question"
@@ -74,6 +117,6 @@ for ((i = 0; i < 100; i++)); do kill -0 "$programma_pid" 2>/dev/null || break; s
 kill -0 "$programma_pid" 2>/dev/null && fail "the program did not end after Ja"
 programma_pid=""
 
-grep -q '"Bingo in de zaal"' "$werk/Alfabolotto.ini" || fail "settings file not written back"
+grep -q '"Nieuwe reclame"' "$werk/Alfabolotto.ini" || fail "the new advertisement text was not saved"
 grep -q '^200,50,50' "$werk/Alfabolotto.ini" || fail "letter colour lost"
-echo "E2E passed: bingo round, end-of-round message, new round, exit"
+echo "E2E passed: bingo round, end-of-round message, new round, quiz game with high score, word-list editor, settings, exit"

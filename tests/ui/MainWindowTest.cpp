@@ -8,6 +8,7 @@
 #include "ui/MenuBalk.h"
 #include "widgets/VistaButton.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -276,4 +277,23 @@ TEST_F(MainFixture, AColourChangeOnlyColoursLettersDrawnAfterIt)
     trek();
     EXPECT_GT(telRood(97, 191), 0) << "the first letter keeps its colour";
     EXPECT_EQ(telRood(193, 287), 0) << "the second letter takes the new colour";
+}
+
+// The game-type dialog would hide the board while the wheel still turns for it.
+TEST_F(MainFixture, TheGameTypeButtonWaitsUntilTheDrawIsOver)
+{
+    bool geopend = false;
+    QTimer::singleShot(0, main.get(), [&] {
+        // Inside the draw: a dialog that opens anyway is noted and closed again.
+        QTimer::singleShot(0, main.get(), [&] {
+            if (QWidget *dialoog = QApplication::activeModalWidget()) {
+                geopend = true;
+                dialoog->close();
+            }
+        });
+        main->menuActie(4);
+    });
+    trek();
+    EXPECT_FALSE(geopend);
+    EXPECT_EQ(getrokkenAantal(), 1);
 }

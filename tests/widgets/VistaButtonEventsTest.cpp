@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -340,4 +341,22 @@ TEST(ButtonHover, RealCursorPositionEndsThePolling)
     QCursor::setPos(window.mapToGlobal(QPoint(150, 80)));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !button->isHovering(); }, 1000));
     EXPECT_EQ(log.count("MouseOut"), 1);
+}
+
+// Only the space bar belongs to the button: Escape reaches the dialog, which closes.
+TEST(VistaButtonKeys, EscapeOnAFocusedButtonStillClosesItsDialog)
+{
+    QDialog dialog;
+    auto *knop = new VistaButton(&dialog, QStringLiteral("OkKnop"));
+    knop->setGeometry(10, 10, 60, 24);
+    dialog.show();
+    knop->setFocus();
+    int afgewezen = 0;
+    QObject::connect(&dialog, &QDialog::rejected, [&] { ++afgewezen; });
+    int klikken = 0;
+    QObject::connect(knop, &VistaButton::Click, [&] { ++klikken; });
+
+    QTest::keyClick(knop, Qt::Key_Escape);
+    EXPECT_EQ(afgewezen, 1);
+    EXPECT_EQ(klikken, 0);
 }
