@@ -3,6 +3,7 @@
 //   schermafdruk_afdruk [<folder>]
 //     default: docs/ of the source tree; writes afdrukform.png
 
+#include "Schermafdruk.h"
 #include "../tests/support/TestOmgeving.h"
 
 #include "print/Printers.h"
@@ -31,18 +32,13 @@ public:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window is ever shown
+    schermafdruk::zonderScherm();
     QApplication app(argc, argv);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    schermafdruk::zetLettertypen();
 
-    const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
-    const QDir map(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString::fromStdString((bronMap / "docs").string()));
-    if (!map.exists() && !QDir().mkpath(map.path())) {
-        std::fprintf(stderr, "kan de map %s niet maken\n", qPrintable(map.path()));
+    const QDir map(schermafdruk::argument(argc, argv, 1, schermafdruk::bronPad("docs")));
+    if (!schermafdruk::maakUitvoerMap(map))
         return 1;
-    }
 
     TestOmgeving t;
     bool gelukt = true;

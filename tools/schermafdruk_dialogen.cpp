@@ -5,6 +5,7 @@
 //     default: docs/ of the source tree; writes soortform.png, configform.png, aboutform.png,
 //     help-bingo.png (with the mouse over the first card button) and help-quiz.png
 
+#include "Schermafdruk.h"
 #include "../tests/support/TestOmgeving.h"
 
 #include "ui/AboutForm.h"
@@ -51,21 +52,16 @@ bool bewaarDialoog(ui::Main &main, const QDir &map, const char *naam)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window is ever shown
+    schermafdruk::zonderScherm();
     QApplication app(argc, argv);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    schermafdruk::zetLettertypen();
 
-    const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
-    const QDir map(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString::fromStdString((bronMap / "docs").string()));
-    if (!map.exists() && !QDir().mkpath(map.path())) {
-        std::fprintf(stderr, "kan de map %s niet maken\n", qPrintable(map.path()));
+    const QDir map(schermafdruk::argument(argc, argv, 1, schermafdruk::bronPad("docs")));
+    if (!schermafdruk::maakUitvoerMap(map))
         return 1;
-    }
 
     TestOmgeving t;
-    const QDir bron(QString::fromStdString((bronMap / "assets" / "Data").string()));
+    const QDir bron(schermafdruk::bronPad("assets/Data"));
     for (const char *wiel : {"rad-1.jpg", "rad-2.jpg"})
         QFile::copy(bron.filePath(QLatin1String(wiel)), QDir(t.omgeving.dataMap()).filePath(QLatin1String(wiel)));
 

@@ -4,6 +4,7 @@
 //   schermafdruk_editor [<png file> [<Data folder>]]
 //     defaults: docs/editform.png and assets/Data of the source tree
 
+#include "Schermafdruk.h"
 #include "../tests/support/TestOmgeving.h"
 
 #include "ui/EditForm.h"
@@ -22,17 +23,12 @@
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window is ever shown
+    schermafdruk::zonderScherm();
     QApplication app(argc, argv);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    schermafdruk::zetLettertypen();
 
-    const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
-    const QString uit = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                 : QString::fromStdString((bronMap / "docs" / "editform.png").string());
-    const QString bron = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                  : QString::fromStdString((bronMap / "assets" / "Data").string());
+    const QString uit = schermafdruk::argument(argc, argv, 1, schermafdruk::bronPad("docs/editform.png"));
+    const QString bron = schermafdruk::argument(argc, argv, 2, schermafdruk::bronPad("assets/Data"));
 
     TestOmgeving t;
     const QDir data(t.omgeving.dataMap());

@@ -5,6 +5,7 @@
 //   schermafdruk_quiz [<docs folder> [<Data folder>]]
 //     defaults: docs/ and assets/Data of the source tree; writes quiz.png and scoreform.png
 
+#include "Schermafdruk.h"
 #include "../tests/support/TestOmgeving.h"
 
 #include "core/QuizRad.h"
@@ -85,16 +86,12 @@ bool bewaar(const QImage &beeld, const QString &pad)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window is ever shown
+    schermafdruk::zonderScherm();
     QApplication app(argc, argv);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    schermafdruk::zetLettertypen();
 
-    const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
-    const QDir docs(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString::fromStdString((bronMap / "docs").string()));
-    const QString bron = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                  : QString::fromStdString((bronMap / "assets" / "Data").string());
+    const QDir docs(schermafdruk::argument(argc, argv, 1, schermafdruk::bronPad("docs")));
+    const QString bron = schermafdruk::argument(argc, argv, 2, schermafdruk::bronPad("assets/Data"));
 
     TestOmgeving t;
     const QDir data(t.omgeving.dataMap());
