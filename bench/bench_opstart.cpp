@@ -1,0 +1,358 @@
+// The real program from the outside: start-up up to the first painted frame of the main
+// window, processor time while it stands idle with its clock running, and its peak memory.
+//
+// The executable is copied into a temporary program folder with a copy of the Data folder
+// and started as a child process with ALFABO_MELD_EERSTE_FRAME=1, which makes it write
+// "eerste frame" to stderr once that frame is painted. The time runs from just before
+// fork/exec to the moment that line arrives. This is done headless (offscreen) and, when
+// Xvfb is installed, on a real X server (xcb). One uncounted start first warms the disk cache.
+//
+// Idle: one second after the first frame, utime + stime of /proc/<pid>/stat over 10 s.
+// Memory: VmHWM of /proc/<pid>/status at the end of the idle run.
+// Targets: start-up under 300 ms, idle under 1 % of one core, peak memory under 120 MB.
+//
+// Usage: bench_opstart [alfabolotto executable] [Data folder]
+//   (defaults: ../bin/alfabolotto beside this program, assets/Data of the source tree)
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Klok = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int Metingen = 9;
+constexpr double StartDoelMs = 300.0;
+constexpr double RustDoelProcent = 1.0;
+constexpr double GeheugenDoelMB = 120.0;
+constexpr double RustSeconden = 10.0;
+
+double msSinds(Klok::time_point begin)
+{
+    return std::chrono::duration<double, std::milli>(Klok::now() - begin).count();
+}
+
+struct Kind {
+    pid_t pid = -1;
+    int uitvoer = -1; // read end of the pipe on the child's stderr
+    std::string gelezen; // read from the pipe, not yet looked at
+
+    void stop()
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            for (int i = 0; i < 50; ++i) {
+                if (waitpid(pid, nullptr, WNOHANG) == pid) {
+                    pid = -1;
+                    break;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            if (pid > 0) {
+                kill(pid, SIGKILL);
+                waitpid(pid, nullptr, 0);
+            }
+        }
+        pid = -1;
+        if (uitvoer >= 0)
+            close(uitvoer);
+        uitvoer = -1;
+    }
+};
+
+// Starts program with the given extra environment; its stderr goes into a pipe.
+Kind start(const std::vector<std::string> &opdracht, const std::vector<std::pair<std::string, std::string>> &omgeving,
+           bool stdoutInPijp)
+{
+    int pijp[2];
+    if (pipe2(pijp, O_CLOEXEC) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        for (const auto &[naam, waarde] : omgeving)
+            setenv(naam.c_str(), waarde.c_str(), 1);
+        const int leeg = open("/dev/null", O_RDWR);
+        dup2(leeg, 0);
+        dup2(stdoutInPijp ? pijp[1] : leeg, 1);
+        dup2(pijp[1], 2);
+        std::vector<char *> argumenten;
+        for (const std::string &a : opdracht)
+            argumenten.push_back(const_cast<char *>(a.c_str()));
+        argumenten.push_back(nullptr);
+        execv(argumenten[0], argumenten.data());
+        _exit(127);
+    }
+    close(pijp[1]);
+    if (pid < 0) {
+        close(pijp[0]);
+        return {};
+    }
+    return {pid, pijp[0]};
+}
+
+// Reads the child's output until a line holds text; false after timeoutMs or at its end.
+bool wachtOpRegel(Kind &kind, const std::string &tekst, double timeoutMs, std::string *regel = nullptr)
+{
+    const auto begin = Klok::now();
+    std::string &gelezen = kind.gelezen;
+    while (msSinds(begin) < timeoutMs) {
+        for (std::size_t eind; (eind = gelezen.find('\n')) != std::string::npos;) {
+            const std::string volgende = gelezen.substr(0, eind);
+            gelezen.erase(0, eind + 1);
+            if (volgende.find(tekst) != std::string::npos) {
+                if (regel)
+                    *regel = volgende;
+                return true;
+            }
+        }
+        pollfd p{kind.uitvoer, POLLIN, 0};
+        const int klaar = poll(&p, 1, 50);
+        if (klaar < 0 && errno != EINTR)
+            return false;
+        if (klaar <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t n = read(kind.uitvoer, buffer, sizeof buffer);
+        if (n <= 0)
+            return false;
+        gelezen.append(buffer, std::size_t(n));
+    }
+    return false;
+}
+
+// Empties the pipe so the program never blocks on a full stderr.
+void leegPijp(Kind &kind)
+{
+    char buffer[4096];
+    pollfd p{kind.uitvoer, POLLIN, 0};
+    while (poll(&p, 1, 0) > 0 && (p.revents & POLLIN) && read(kind.uitvoer, buffer, sizeof buffer) > 0) {
+    }
+}
+
+// utime + stime of all the program's threads, in seconds.
+double processorSeconden(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string inhoud((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The command name (field 2) may hold blanks; the fields after it are counted from ')'.
+    const std::size_t haakje = inhoud.rfind(')');
+    if (haakje == std::string::npos)
+        return -1;
+    std::istringstream velden(inhoud.substr(haakje + 2));
+    std::string veld;
+    unsigned long long utime = 0, stime = 0;
+    for (int nummer = 3; velden >> veld; ++nummer) {
+        if (nummer == 14)
+            utime = std::stoull(veld);
+        if (nummer == 15) {
+            stime = std::stoull(veld);
+            break;
+        }
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
+// A "Vm...:  1234 kB" line of /proc/<pid>/status, in MB (10^6 bytes).
+double statusMB(pid_t pid, const std::string &naam)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    for (std::string regel; std::getline(in, regel);)
+        if (regel.rfind(naam + ":", 0) == 0)
+            return std::stod(regel.substr(naam.size() + 1)) * 1024.0 / 1e6;
+    return -1;
+}
+
+struct Platform {
+    std::string naam; // "offscreen" or "xcb"
+    std::vector<std::pair<std::string, std::string>> omgeving;
+};
+
+struct StartUitslag {
+    std::vector<double> ms; // the counted starts, sorted
+    double rustProcent = -1;
+    double piekMB = -1; // MB, 10^6 bytes
+    double rssMB = -1;
+};
+
+std::optional<double> meetStart(const std::string &programma, const Platform &platform, Kind *bewaar = nullptr)
+{
+    const auto begin = Klok::now();
+    Kind kind = start({programma}, platform.omgeving, false);
+    if (kind.pid <= 0)
+        return std::nullopt;
+    if (!wachtOpRegel(kind, "eerste frame", 15000)) {
+        kind.stop();
+        return std::nullopt;
+    }
+    const double ms = msSinds(begin);
+    if (bewaar)
+        *bewaar = kind;
+    else
+        kind.stop();
+    return ms;
+}
+
+std::optional<StartUitslag> meet(const std::string &programma, const Platform &platform)
+{
+    StartUitslag uitslag;
+    if (!meetStart(programma, platform))
+        return std::nullopt;
+    for (int i = 0; i < Metingen; ++i) {
+        const auto ms = meetStart(programma, platform);
+        if (!ms)
+            return std::nullopt;
+        uitslag.ms.push_back(*ms);
+    }
+    std::sort(uitslag.ms.begin(), uitslag.ms.end());
+
+    Kind kind;
+    if (!meetStart(programma, platform, &kind))
+        return std::nullopt;
+    const auto rustig = Klok::now() + std::chrono::seconds(1);
+    while (Klok::now() < rustig) {
+        leegPijp(kind);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    const double cpuVoor = processorSeconden(kind.pid);
+    const auto begin = Klok::now();
+    while (msSinds(begin) < RustSeconden * 1000.0) {
+        leegPijp(kind);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    const double cpuNa = processorSeconden(kind.pid);
+    uitslag.rustProcent = (cpuNa - cpuVoor) / (msSinds(begin) / 1000.0) * 100.0;
+    uitslag.piekMB = statusMB(kind.pid, "VmHWM");
+    uitslag.rssMB = statusMB(kind.pid, "VmRSS");
+    kind.stop();
+    return uitslag;
+}
+
+// Xvfb on a display it picks itself; the number comes back through -displayfd.
+std::optional<Kind> startXvfb(std::string *display)
+{
+    const char *paden[] = {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb"};
+    std::string xvfb;
+    for (const char *pad : paden)
+        if (access(pad, X_OK) == 0)
+            xvfb = pad;
+    if (xvfb.empty())
+        return std::nullopt;
+    // -displayfd 1: the display number arrives on stdout, which goes into the pipe.
+    Kind server = start({xvfb, "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"}, {}, true);
+    if (server.pid <= 0)
+        return std::nullopt;
+    // The number is a line of digits only; the server's messages are not.
+    const auto begin = Klok::now();
+    std::string regel;
+    while (msSinds(begin) < 10000) {
+        if (!wachtOpRegel(server, "", 10000 - msSinds(begin), &regel))
+            break;
+        if (!regel.empty() && std::all_of(regel.begin(), regel.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            *display = ":" + regel;
+            return server;
+        }
+    }
+    server.stop();
+    return std::nullopt;
+}
+
+void tabel(const std::string &wat, const std::string &uitslag, const std::string &doel, bool gehaald)
+{
+    std::printf("TABEL|%s|%s|%s|%s\n", wat.c_str(), uitslag.c_str(), doel.c_str(), gehaald ? "yes" : "no");
+}
+
+std::string opmaak(const char *vorm, double a, double b = 0)
+{
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, vorm, a, b);
+    return buffer;
+}
+
+void rapport(const Platform &platform, const StartUitslag &u)
+{
+    const double mediaan = u.ms[u.ms.size() / 2];
+    const double slechtste = u.ms.back();
+    std::printf("%s: start-up to first frame, %zu starts: min %.1f ms, median %.1f ms, worst %.1f ms\n",
+                platform.naam.c_str(), u.ms.size(), u.ms.front(), mediaan, slechtste);
+    std::printf("%s: idle %.0f s after start-up: %.2f %% of one core; VmHWM %.1f MB, VmRSS %.1f MB\n",
+                platform.naam.c_str(), RustSeconden, u.rustProcent, u.piekMB, u.rssMB);
+    tabel("Start-up to first frame (" + platform.naam + ", median / worst of " + std::to_string(u.ms.size()) + ")",
+          opmaak("%.0f ms / %.0f ms", mediaan, slechtste), "< 300 ms", slechtste < StartDoelMs);
+    tabel("Idle CPU, main window with its clock (" + platform.naam + ", 10 s)", opmaak("%.2f %% of one core", u.rustProcent),
+          "< 1 %", u.rustProcent >= 0 && u.rustProcent < RustDoelProcent);
+    tabel("Peak memory, real program idle (" + platform.naam + ", VmHWM)", opmaak("%.1f MB", u.piekMB), "< 120 MB",
+          u.piekMB > 0 && u.piekMB < GeheugenDoelMB);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    const fs::path hier = fs::absolute(fs::path(argv[0])).parent_path();
+    const fs::path bronMap = fs::path(__FILE__).parent_path().parent_path();
+    const fs::path programma = argc > 1 ? fs::path(argv[1]) : hier.parent_path() / "bin" / "alfabolotto";
+    const fs::path data = argc > 2 ? fs::path(argv[2]) : bronMap / "assets" / "Data";
+    if (!fs::is_regular_file(programma) || !fs::is_directory(data)) {
+        std::fprintf(stderr, "Not found: %s or %s\n", programma.c_str(), data.c_str());
+        return 1;
+    }
+
+    // A fresh program folder, as on a first start: the executable, Data, no settings file.
+    char sjabloon[] = "/tmp/alfabo-opstart-XXXXXX";
+    if (!mkdtemp(sjabloon))
+        return 1;
+    const fs::path map = sjabloon;
+    std::error_code fout;
+    fs::copy_file(programma, map / "alfabolotto", fout);
+    if (!fout)
+        fs::copy(data, map / "Data", fs::copy_options::recursive, fout);
+    if (fout) {
+        std::fprintf(stderr, "Cannot make the program folder: %s\n", fout.message().c_str());
+        fs::remove_all(map, fout);
+        return 1;
+    }
+    const std::string kopie = (map / "alfabolotto").string();
+
+    std::vector<Platform> platforms{{"offscreen", {{"QT_QPA_PLATFORM", "offscreen"}, {"ALFABO_MELD_EERSTE_FRAME", "1"}}}};
+    std::string display;
+    std::optional<Kind> xvfb = startXvfb(&display);
+    if (xvfb)
+        platforms.push_back(
+            {"xcb", {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}, {"ALFABO_MELD_EERSTE_FRAME", "1"}}});
+    else
+        std::printf("xcb: skipped, Xvfb could not be started\n");
+
+    int status = 0;
+    for (const Platform &platform : platforms) {
+        const auto uitslag = meet(kopie, platform);
+        if (!uitslag) {
+            std::printf("%s: the program did not report its first frame\n", platform.naam.c_str());
+            tabel("Start-up to first frame (" + platform.naam + ")", "no first frame", "< 300 ms", false);
+            status = 1;
+            continue;
+        }
+        rapport(platform, *uitslag);
+    }
+    if (xvfb)
+        xvfb->stop();
+    fs::remove_all(map, fout);
+    return status;
+}
