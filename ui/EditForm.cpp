@@ -73,6 +73,11 @@ void EditForm::legUit()
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setEditable(false);
     zetKleuren(m_combo1, LijstAchtergrond, LijstTekst);
+    // A choice-only combo box is drawn as a shaded push button by the style; a flat face
+    // shows the list colour itself.
+    m_combo1->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2;"
+                                           " border: 1px solid rgb(120, 120, 120); padding: 1px 4px; }")
+                                .arg(LijstAchtergrond.name(), LijstTekst.name()));
     plaats(m_combo1, 180, 210, 3510);
 
     m_model = new QStringListModel(this);

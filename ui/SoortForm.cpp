@@ -14,7 +14,7 @@
 #include "widgets/VistaButton.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -77,8 +77,10 @@ void SoortForm::legUit()
     label2->setObjectName(QStringLiteral("Label2"));
     plaats(label2, 3030, 300);
 
-    auto *frame1 = new QGroupBox(this);
+    // A plain etched frame: a styled group box would shade its inside darker than the dialog.
+    auto *frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     zetAchtergrond(frame1, Achtergrond);
     plaats(frame1, 3000, 510, 1920, 930);
 
