@@ -74,6 +74,13 @@ std::optional<char32_t> leesUtf8(std::string_view tekst, std::size_t &i)
         }
         waarde = (waarde << 6) | (byte(i + k) & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are no characters: read as
+    // characters they would let a malformed text slip in a quote or a line end.
+    constexpr char32_t kleinste[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (waarde < kleinste[lengte] || waarde > 0x10FFFF || (waarde >= 0xD800 && waarde <= 0xDFFF)) {
+        ++i;
+        return std::nullopt;
+    }
     i += lengte;
     return waarde;
 }

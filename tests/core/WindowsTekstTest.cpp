@@ -24,6 +24,9 @@ TEST(Windows1252, ReplacesWhatItCannotHoldWithAQuestionMarkInPlace)
     // Each unmappable character becomes exactly one "?" where it stood; nothing is dropped.
     EXPECT_EQ(naarWindows1252("a\u4E2Db\U0001F600c"), "a?b?c");
     EXPECT_EQ(naarWindows1252("x\xFFy"), "x?y"); // malformed UTF-8
+    // Overlong forms of a quote or a line end, a surrogate: no characters, one "?" per byte.
+    EXPECT_EQ(naarWindows1252("\xC0\xA2|\xE0\x80\x8A|\xED\xA0\x80"), "??|???|???");
+    EXPECT_FALSE(pastInWindows1252("\xC1\x81"));
     EXPECT_FALSE(pastInWindows1252("\u4E2D"));
     EXPECT_TRUE(pastInWindows1252("\u00EBn \u20AC"));
 }
