@@ -113,6 +113,10 @@ TEST_F(ExactheidFixture, MainWindowControlsStandAtTheirTwipPlaces)
             EXPECT_EQ(p.widget->pos(), QPoint(px(p.left), px(p.top))) << naam(p.widget);
         }
     }
+    // The clock and the minimise image, placed from the bottom and right edges, stay whole
+    // on the screen.
+    for (QWidget *rand : {static_cast<QWidget *>(main.klokLabel()), static_cast<QWidget *>(main.image1())})
+        EXPECT_TRUE(main.mainPic()->rect().contains(rand->geometry())) << naam(rand);
     // Board cells are pixels: the start button fills most of the bottom left corner cell.
     EXPECT_EQ(main.pic()->startKnop()->geometry(), QRect(10, 410, 78, 62));
     EXPECT_EQ(main.pic()->startKnop()->parentWidget(), main.pic());
