@@ -17,11 +17,13 @@
 #include "ui/Twips.h"
 #include "widgets/VistaButton.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -353,5 +355,51 @@ TEST_F(DialoogExactheid, MessagesHaveTheirTitleButtonsAndIcon)
         EXPECT_EQ(melding.titel, QString::fromUtf8(g.titel));
         EXPECT_EQ(melding.knoppen, g.knoppen);
         EXPECT_EQ(melding.icoon, g.icoon);
+    }
+}
+
+namespace {
+
+// Room the text of a label, option or check box needs, in pixels; empty for other controls
+// and for a wrapping label (the about text wraps on purpose).
+QSize tekstRuimte(QWidget *widget)
+{
+    if (const auto *label = qobject_cast<QLabel *>(widget))
+        return label->text().isEmpty() || label->wordWrap() ? QSize() : label->sizeHint();
+    const auto *knop = qobject_cast<QAbstractButton *>(widget);
+    if (!knop || knop->text().isEmpty())
+        return {};
+    // Indicator, spacing and text; the style's own size hint also keeps room for a focus
+    // frame round the text, which the design's sizes do not leave.
+    const bool optie = qobject_cast<const QRadioButton *>(knop) != nullptr;
+    const QStyle *stijl = knop->style();
+    const int indicator = stijl->pixelMetric(optie ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth);
+    const int ruimte = stijl->pixelMetric(optie ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+    const QFontMetrics maat(knop->font());
+    return {indicator + ruimte + maat.horizontalAdvance(knop->text()), maat.height()};
+}
+
+} // namespace
+
+// Every control lies inside its dialog, and no caption is cut off.
+TEST_F(DialoogExactheid, EveryControlFitsAndNoCaptionIsCutOff)
+{
+    for (Venster venster : {Venster::Soort, Venster::Score, Venster::Edit, Venster::Afdruk, Venster::Config,
+                            Venster::About}) {
+        const std::unique_ptr<QDialog> form = open(venster);
+        for (QWidget *widget : form->findChildren<QWidget *>()) {
+            if (widget->isWindow() || widget->isHidden() || widget->objectName().isEmpty() ||
+                widget->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            SCOPED_TRACE(std::string(naamVan(venster)) + " " + widget->objectName().toStdString());
+            const QRect plek(widget->mapTo(form.get(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(form->rect().contains(plek)) << plek.x() << "," << plek.y() << " " << plek.width() << "x"
+                                                     << plek.height();
+            const QSize nodig = tekstRuimte(widget);
+            if (nodig.isValid()) {
+                EXPECT_GE(widget->width(), nodig.width());
+                EXPECT_GE(widget->height(), nodig.height());
+            }
+        }
     }
 }
