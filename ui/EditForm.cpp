@@ -74,9 +74,10 @@ void EditForm::legUit()
     m_combo1->setEditable(false);
     zetKleuren(m_combo1, LijstAchtergrond, LijstTekst);
     // A choice-only combo box is drawn as a shaded push button by the style; a flat face
-    // shows the list colour itself.
+    // shows the list colour itself, and the second rule keeps its drop-down list in it too.
     m_combo1->setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2;"
-                                           " border: 1px solid rgb(120, 120, 120); padding: 1px 4px; }")
+                                           " border: 1px solid rgb(120, 120, 120); padding: 1px 4px; }"
+                                           " QComboBox QAbstractItemView { background-color: %1; color: %2; }")
                                 .arg(LijstAchtergrond.name(), LijstTekst.name()));
     plaats(m_combo1, 180, 210, 3510);
 

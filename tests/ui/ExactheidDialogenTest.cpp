@@ -18,6 +18,7 @@
 #include "widgets/VistaButton.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -299,6 +300,34 @@ TEST_F(DialoogExactheid, TheDialogsPaintTheColoursOfTheDesign)
         const std::unique_ptr<QDialog> form = open(p.venster);
         const QImage beeld = form->grab().toImage();
         EXPECT_EQ(beeld.pixelColor(p.x / TwipsPerPixel, p.y / TwipsPerPixel), p.kleur);
+    }
+}
+
+// The drop-down list of a combo box shows the colours of its box; an invalid colour is
+// not part of the design.
+TEST_F(DialoogExactheid, DropDownListsShowTheColoursOfTheirBox)
+{
+    const struct {
+        Venster venster;
+        const char *naam;
+        QColor achter, voor;
+    } combos[] = {
+        {Venster::Edit, "Combo1", QColor(0, 0, 40), QColor(240, 240, 240)},
+        {Venster::Config, "Combo1", QColor(0, 0, 40), QColor(255, 255, 255)},
+        {Venster::Afdruk, "Combo1", QColor(200, 200, 250), QColor()},
+        {Venster::Afdruk, "Combo2", QColor(210, 210, 210), QColor()},
+    };
+    for (const auto &c : combos) {
+        SCOPED_TRACE(std::string(naamVan(c.venster)) + " " + c.naam);
+        const std::unique_ptr<QDialog> form = open(c.venster);
+        const auto *combo = form->findChild<QComboBox *>(QString::fromLatin1(c.naam));
+        ASSERT_NE(combo, nullptr);
+        QAbstractItemView *lijst = combo->view();
+        lijst->ensurePolished();
+        EXPECT_EQ(lijst->palette().color(QPalette::Base), c.achter);
+        if (c.voor.isValid()) {
+            EXPECT_EQ(lijst->palette().color(QPalette::Text), c.voor);
+        }
     }
 }
 
