@@ -284,8 +284,10 @@ void AfdrukForm::printerGekozen()
 
 QString AfdrukForm::pdfVoorstel(print::KaartSoort soort) const
 {
+    // A documents folder that does not exist (yet) would leave the file dialog in the
+    // working folder, wherever that is; the home folder is always there.
     QString map = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (map.isEmpty())
+    if (map.isEmpty() || !QDir(map).exists())
         map = QDir::homePath();
     const core::DatumTijd nu = m_main.omgeving().klok.now();
     const QString datum = QStringLiteral("%1-%2-%3")

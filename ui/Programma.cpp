@@ -6,6 +6,7 @@
 #include "ui/Aanwijzer.h"
 #include "ui/Dialogen.h"
 #include "ui/MainWindow.h"
+#include "ui/Nederlands.h"
 #include "ui/Omgeving.h"
 #include "ui/Wachter.h"
 #include "widgets/Fonts.h"
@@ -19,6 +20,7 @@ int startProgramma(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgrammaTitel);
+    installeerNederlands(app);
     widgets::installFontSubstitutions();
     QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
 

@@ -2,11 +2,16 @@
 
 fail() { echo "E2E FAILED: $*" >&2; exit 1; }
 
+# A window title as an exact search pattern: brackets, dots and the like stand for themselves.
+titel_patroon() {
+    printf '^%s$' "$(printf '%s' "$1" | sed 's/[][().*^$+?{}|\\]/\\&/g')"
+}
+
 # Waits (bounded) until a window with this exact title exists; prints its id.
 wacht_op_venster() {
     local titel=$1 seconden=${2:-20} id=""
     for ((i = 0; i < seconden * 10; i++)); do
-        id=$(xdotool search --onlyvisible --name "^${titel}\$" 2>/dev/null | tail -n 1)
+        id=$(xdotool search --onlyvisible --name "$(titel_patroon "$titel")" 2>/dev/null | tail -n 1)
         [[ -n "$id" ]] && { echo "$id"; return 0; }
         sleep 0.1
     done
@@ -17,7 +22,7 @@ wacht_op_venster() {
 wacht_tot_weg() {
     local titel=$1 seconden=${2:-20}
     for ((i = 0; i < seconden * 10; i++)); do
-        xdotool search --onlyvisible --name "^${titel}\$" >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "$(titel_patroon "$titel")" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
     return 1
@@ -46,6 +51,13 @@ open_dialoog() {
         id=$(wacht_op_venster "$titel" 2) && { echo "$id"; return 0; }
     done
     return 1
+}
+
+# Clicks a button once and waits for the window it opens; prints the window's id.
+wacht_op_klik() {
+    local venster=$1 x=$2 y=$3 titel=$4
+    klik_in "$venster" "$x" "$y"
+    wacht_op_venster "$titel" 10
 }
 
 schermafdruk() {

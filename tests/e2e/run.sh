@@ -39,7 +39,7 @@ xdpyinfo >/dev/null 2>&1 || { echo "SKIP: Xvfb did not answer"; exit 77; }
 # One more try when the first start finds no display: the server may still be settling.
 hoofd=""
 for poging in 1 2; do
-    ALFABO_TESTKLOK_FACTOR=25 QT_QPA_PLATFORM=xcb "$werk/alfabolotto" >"$ARTEFACTEN/programma.log" 2>&1 &
+    HOME="$werk" CUPS_SERVER="$werk/geen-spooler" ALFABO_TESTKLOK_FACTOR=25 QT_QPA_PLATFORM=xcb "$werk/alfabolotto" >"$ARTEFACTEN/programma-$poging.log" 2>&1 &
     programma_pid=$!
     hoofd=$(wacht_op_venster "Alfabo Lotto" 30) && break
     kill "$programma_pid" 2>/dev/null
@@ -78,17 +78,23 @@ schermafdruk 04-nieuwe-ronde
 # The word quiz: switch with the game-type dialog, play a short game (3 seconds, set in
 # Alfabolotto.ini before the start) and see the high-score dialog.
 soort=$(open_dialoog "$hoofd" 228 48 "Soort Bingo") || fail "no game-type dialog"
+schermafdruk 05-spelsoort
 klik_in "$soort" 225 80
 klik_in "$soort" 298 168
 wacht_tot_weg "Soort Bingo" || fail "the game-type dialog did not close"
 sleep 0.5
 schermafdruk 06-quiz
+klik_in "$hoofd" 528 48
+sleep 0.5
+schermafdruk 07-help-quiz
+klik_in "$hoofd" 528 48
+sleep 0.3
 klik_in "$hoofd" 1050 676
 sleep 1
 xdotool type --delay 30 "Tester"
 xdotool key Return
 score=$(wacht_op_venster "Hoogst Scorelijst" 90) || fail "no high-score dialog after the quiz game"
-schermafdruk 07-scorelijst
+schermafdruk 08-scorelijst
 klik_in "$score" 212 369
 wacht_tot_weg "Hoogst Scorelijst" || fail "the high-score dialog did not close"
 grep -q '"0000 - Tester"' "$werk/Data/Scorelijst.lib" || fail "the score was not recorded in Scorelijst.lib"
@@ -99,7 +105,7 @@ editor=$(wacht_op_venster "Woordlijst Bijwerken" 10) || fail "no word-list edito
 klik_in "$editor" 60 356
 xdotool type --delay 30 "zzq"
 klik_in "$editor" 219 358
-schermafdruk 08-editor
+schermafdruk 09-editor
 klik_in "$editor" 215 398
 wacht_tot_weg "Woordlijst Bijwerken" || fail "the editor did not close after Opslaan"
 grep -q $'^ZZQ\r$' "$werk/Data/Woord-3.lst" || fail "the new word is not in Woord-3.lst"
@@ -114,19 +120,68 @@ instellingen=$(wacht_op_venster "Instellingen" 10) || fail "no settings dialog"
 klik_in "$instellingen" 100 26
 xdotool key ctrl+a
 xdotool type --delay 20 "Nieuwe reclame"
-schermafdruk 09-instellingen
+schermafdruk 10-instellingen
 klik_in "$instellingen" 486 192
 wacht_tot_weg "Instellingen" || fail "the settings dialog did not close"
+
+# The help screens of bingo: the menu's help button shows them and hides them again.
+klik_in "$hoofd" 528 48
+sleep 0.5
+schermafdruk 11-help-bingo
+klik_in "$hoofd" 528 48
+sleep 0.3
+
+# The about box and the high-score list from the menu bar.
+about=$(wacht_op_klik "$hoofd" 1171 48 "About Me...") || fail "no about box"
+schermafdruk 12-about
+klik_in "$about" 367 138
+wacht_tot_weg "About Me..." || fail "the about box did not close"
+score=$(wacht_op_klik "$hoofd" 108 48 "Hoogst Scorelijst") || fail "no high-score dialog from the menu"
+klik_in "$score" 212 369
+wacht_tot_weg "Hoogst Scorelijst" || fail "the high-score dialog did not close"
+
+# Printing: one page of each kind to the built-in PDF printer (the spooler is switched off
+# for the program, so that printer is the current one). Each job asks for a file name.
+afdruk=$(wacht_op_klik "$hoofd" 348 48 "Afdrukken Formulieren (PDF-bestand)") || fail "no print dialog on the PDF printer"
+schermafdruk 13-afdrukken
+soorten=(bingo random breed vier-bij-vier)
+for i in 0 1 2 3; do
+    pdf="$werk/kaart-${soorten[$i]}.pdf"
+    klik_in "$afdruk" 46 $((46 + 68 * i))
+    bestand=$(wacht_op_venster "Bingokaarten bewaren als PDF" 10) || fail "no file question for ${soorten[$i]}"
+    [[ $i == 0 ]] && schermafdruk 14-pdf-bestand
+    toets_in "$bestand" ctrl+a
+    xdotool type --delay 10 "$pdf"
+    xdotool key Return
+    wacht_tot_weg "Bingokaarten bewaren als PDF" || fail "the file question did not close"
+    for ((w = 0; w < 100; w++)); do [[ -s "$pdf" ]] && break; sleep 0.1; done
+    [[ -s "$pdf" ]] || fail "no PDF written for ${soorten[$i]}"
+done
+klik_in "$afdruk" 372 321
+wacht_tot_weg "Afdrukken Formulieren (PDF-bestand)" || fail "the print dialog did not close"
 
 # Leaving with "Ja" writes the settings file.
 klik_in "$hoofd" 1232 48
 vraag=$(wacht_op_venster " Exit programma" 10) || fail "no exit question"
-schermafdruk 05-afsluiten
+schermafdruk 15-afsluiten
 toets_in "$vraag" Return
 for ((i = 0; i < 100; i++)); do kill -0 "$programma_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$programma_pid" 2>/dev/null && fail "the program did not end after Ja"
+wait "$programma_pid"
+status=$?
 programma_pid=""
+[[ $status == 0 ]] || fail "the program ended with status $status after Ja"
 
 grep -q '"Nieuwe reclame"' "$werk/Alfabolotto.ini" || fail "the new advertisement text was not saved"
 grep -q '^200,50,50' "$werk/Alfabolotto.ini" || fail "letter colour lost"
-echo "E2E passed: bingo round, end-of-round message, new round, quiz game with high score, word-list editor, settings, exit"
+for soort in "${soorten[@]}"; do
+    pdf="$werk/kaart-$soort.pdf"
+    cp "$pdf" "$ARTEFACTEN/"
+    if command -v pdfinfo >/dev/null; then
+        info=$(pdfinfo "$pdf") || fail "kaart-$soort.pdf is not a readable PDF"
+        grep -q '^Pages: *1$' <<<"$info" || fail "kaart-$soort.pdf does not hold exactly one page"
+        awk '/^Page size:/ { exit !($3 > 594 && $3 < 597 && $5 > 840 && $5 < 843) }' <<<"$info" ||
+            fail "kaart-$soort.pdf is not A4: $(grep '^Page size:' <<<"$info")"
+    fi
+done
+echo "E2E passed: bingo round, end-of-round message, new round, quiz game with high score, word-list editor, settings, help, about, printing of each card kind to PDF, exit"

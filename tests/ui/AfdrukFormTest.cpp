@@ -492,6 +492,43 @@ TEST_F(AfdrukFixture, ThePdfPrinterAsksForAFileOncePerJobAndWritesThePagesIntoIt
     EXPECT_TRUE(printers.opdrachten.empty());
 }
 
+// Points the home folder elsewhere for one test, and back afterwards.
+struct AndereThuismap {
+    explicit AndereThuismap(const QString &map)
+        : oudHome(qgetenv("HOME"))
+        , oudConfig(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", QFile::encodeName(map));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    ~AndereThuismap()
+    {
+        qputenv("HOME", oudHome);
+        if (!oudConfig.isNull())
+            qputenv("XDG_CONFIG_HOME", oudConfig);
+    }
+    QByteArray oudHome;
+    QByteArray oudConfig;
+};
+
+TEST_F(AfdrukFixture, ThePdfFileIsProposedInTheHomeFolderWhenThereIsNoDocumentsFolder)
+{
+    QTemporaryDir thuis;
+    ASSERT_TRUE(thuis.isValid());
+    const AndereThuismap andereThuismap(thuis.path());
+    keuze->kies(print::PdfBestand);
+    const auto form = open();
+
+    form->drukAf(KaartSoort::Bingo); // cancelled: only the proposal matters here
+    ASSERT_EQ(pdfVoorstellen.size(), 1);
+    EXPECT_EQ(pdfVoorstellen[0], QDir(thuis.path()).filePath(QStringLiteral("Bingokaarten 2026-03-05.pdf")));
+
+    ASSERT_TRUE(QDir(thuis.path()).mkdir(QStringLiteral("Documents")));
+    form->drukAf(KaartSoort::Bingo);
+    ASSERT_EQ(pdfVoorstellen.size(), 2);
+    EXPECT_EQ(pdfVoorstellen[1], QDir(thuis.path()).filePath(QStringLiteral("Documents/Bingokaarten 2026-03-05.pdf")));
+}
+
 TEST_F(AfdrukFixture, ThePdfPrinterWritesNothingWhenCancelledOrWithoutPagesAndReportsAFileItCannotWrite)
 {
     QTemporaryDir map;
