@@ -30,6 +30,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
 
 using namespace ui;
 
@@ -69,7 +70,9 @@ struct DialoogExactheid : ::testing::Test {
     void SetUp() override
     {
         const QDir data(test.omgeving.dataMap());
-        for (const auto &[naam, inhoud] : {std::pair{"Woord-2.lst", "AB\r\nOP\r\n"}, std::pair{"Woord-3.lst", "KAT\r\n"}}) {
+        const std::pair<const char *, const char *> lijsten[] = {{"Woord-2.lst", "AB\r\nOP\r\n"},
+                                                                 {"Woord-3.lst", "KAT\r\n"}};
+        for (const auto &[naam, inhoud] : lijsten) {
             QFile bestand(data.filePath(QLatin1String(naam)));
             ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
             bestand.write(inhoud);
