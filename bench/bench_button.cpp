@@ -101,7 +101,7 @@ int main(int argc, char **argv)
                button.setCaption((flip = !flip) ? QStringLiteral("Ok") : QStringLiteral("Annuleren"));
            }));
     const double slowest = std::max({caption75, icon56, written});
-    std::printf("TABEL|Button face 75 x 25 / 56 x 56 icon / caption written (median)|%.0f us / %.0f us / %.0f us|"
+    std::printf("TABEL|Button face 75 x 25 / 56 x 56 icon / caption written (median)|%.0f µs / %.0f µs / %.0f µs|"
                 "< 1 ms each|%s\n",
                 caption75, icon56, written, slowest < 1000.0 ? "yes" : "no");
     return 0;
