@@ -7,6 +7,7 @@
 
 #include "core/Instellingen.h"
 #include "core/WoordZoeken.h"
+#include "ui/ConfigForm.h"
 #include "ui/EditForm.h"
 #include "ui/MainWindow.h"
 #include "ui/ScoreForm.h"
@@ -148,7 +149,7 @@ TEST_F(GroteInvoer, AVeryLongPlayerNameGoesThroughTheHighScoreList)
 }
 
 // An advertisement text of 100,000 characters in the settings file shows whole on the main
-// window and is written back whole at the exit.
+// window and in the settings dialog, and is written back whole at the exit.
 TEST_F(GroteInvoer, AVeryLongAdvertisementTextIsShownAndSavedWhole)
 {
     const std::string lang = "Bingo, " + std::string(100000, 'r') + " \"vanavond\" \u4E2D";
@@ -162,6 +163,14 @@ TEST_F(GroteInvoer, AVeryLongAdvertisementTextIsShownAndSavedWhole)
     EXPECT_EQ(test.algemeen.ReclameTekst, terug);
     EXPECT_EQ(main->label2()->text().toStdString(), terug);
     EXPECT_EQ(main->label3()->text().toStdString(), terug);
+
+    // The settings dialog shows it whole, and OK keeps it whole.
+    {
+        ConfigForm form(*main);
+        EXPECT_EQ(form.text1()->text().toStdString(), terug);
+        ASSERT_TRUE(form.okGeklikt());
+        EXPECT_EQ(test.algemeen.ReclameTekst, terug);
+    }
 
     test.dialogen.antwoorden = {Antwoord::Ja};
     main->close();
