@@ -59,27 +59,6 @@ public:
     QString invoer(QWidget *, const QString &, const QString &) override { return QStringLiteral("Bench"); }
 };
 
-// Waits on the sped-up clock: sleeps in the event loop a tenth of the time asked for, so
-// every frame of an animation is still painted. (KlokWachter sleeps by the real clock.)
-class SnelleWachter : public ui::Wachter
-{
-public:
-    explicit SnelleWachter(const core::Clock &klok) : m_klok(klok) {}
-    void Wacht(float seconden) override
-    {
-        const double einde = m_klok.monotonicSeconds() + double(seconden);
-        for (double rest; !gestopt() && (rest = einde - m_klok.monotonicSeconds()) > 0.0;) {
-            QEventLoop loop;
-            QTimer::singleShot(std::max(1, int(std::ceil(rest / Versnelling * 1000.0))), Qt::PreciseTimer, &loop,
-                               &QEventLoop::quit);
-            loop.exec();
-        }
-    }
-
-private:
-    const core::Clock &m_klok;
-};
-
 // Peak resident size so far, MB of 10^6 bytes (ru_maxrss is in KiB).
 double piekMB()
 {
@@ -122,7 +101,7 @@ int main(int argc, char **argv)
     core::VersneldeKlok klok(Versnelling);
     core::SeededRandom toeval(7);
     Beantwoorder dialogen;
-    SnelleWachter wachter(klok);
+    ui::KlokWachter wachter(klok);
     ui::Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, map.path()};
     ui::Main main(omgeving, QSize(1280, 800));
     main.show();

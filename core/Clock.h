@@ -23,6 +23,9 @@ public:
     virtual double secondsSinceMidnight() const = 0;
     // Today's local date and time of day.
     virtual DatumTijd now() const = 0;
+    // How many monotonic seconds pass in one real second; a wait sleeps the real time
+    // that this clock needs to reach its deadline.
+    virtual double speed() const { return 1.0; }
 };
 
 class SystemClock : public Clock
@@ -40,6 +43,7 @@ class VersneldeKlok : public SystemClock
 public:
     explicit VersneldeKlok(double factor) : m_factor(factor > 0.0 ? factor : 1.0) {}
     double monotonicSeconds() const override { return SystemClock::monotonicSeconds() * m_factor; }
+    double speed() const override { return m_factor; }
 
 private:
     double m_factor;

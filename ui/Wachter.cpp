@@ -29,7 +29,7 @@ void KlokWachter::Wacht(float seconden)
         timer.setSingleShot(true);
         timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(std::max(1, int(std::ceil(rest * 1000.0))));
+        timer.start(std::max(1, int(std::ceil(rest / m_clock.speed() * 1000.0))));
         loop.exec();
     }
 }

@@ -124,6 +124,20 @@ TEST(Wacht, OnTheRealClockEventsRunWhileItWaits)
     EXPECT_GE(tikken, 3);
 }
 
+TEST(Wacht, OnASpedUpClockItSleepsOnlyTheRealTimeThatClockNeeds)
+{
+    // A thousand times faster: a minute of animation time is 60 ms of real time. Sleeping
+    // the clock's seconds as real ones would take the whole minute.
+    core::VersneldeKlok klok(1000.0);
+    core::SystemClock echt;
+    KlokWachter wachter(klok);
+    const double voor = klok.monotonicSeconds();
+    const double echtVoor = echt.monotonicSeconds();
+    wachter.Wacht(60.0f);
+    EXPECT_GE(klok.monotonicSeconds() - voor, 60.0);
+    EXPECT_LT(echt.monotonicSeconds() - echtVoor, 30.0);
+}
+
 TEST(Wacht, AfterStopAllesEveryWaitReturnsAtOnce)
 {
     core::SystemClock klok;
