@@ -108,7 +108,7 @@ QWidget *control(QDialog &form, const char *naam)
     return form.findChild<QWidget *>(QString::fromLatin1(naam));
 }
 
-// A design font's size in pixels at 96 dots per inch.
+// A layout font's size in pixels at 96 dots per inch.
 int pixels(double points) { return int(std::lround(points * 96.0 / 72.0)); }
 
 QString tekstVan(QWidget *widget)
@@ -124,7 +124,7 @@ QString tekstVan(QWidget *widget)
 
 // Controls whose place, text or colour no other test checks. Places are the dialog's
 // twips (-1: sized to the control's own text); colours are the text colour (voor) and the
-// colour of the area behind it (achter); an invalid colour is not part of the design.
+// colour of the area behind it (achter); an invalid colour means none is fixed.
 TEST_F(DialoogExactheid, ControlsStandWhereTheLayoutSaysWithTheirTextAndColours)
 {
     const QColor geen;
@@ -184,7 +184,7 @@ TEST_F(DialoogExactheid, ControlsStandWhereTheLayoutSaysWithTheirTextAndColours)
 }
 
 // Fonts: the dialog's own (an empty name) and those of its texts; sizes in points.
-TEST_F(DialoogExactheid, TextsUseTheFontsOfTheDesign)
+TEST_F(DialoogExactheid, TextsUseTheirFixedFonts)
 {
     const struct {
         Venster venster;
@@ -268,7 +268,7 @@ TEST_F(DialoogExactheid, CaptionButtonsCarryTheStandardButtonSettings)
 
 // What the dialogs really paint at a point (twips of the dialog): the coloured areas,
 // list and entry backgrounds, away from any text.
-TEST_F(DialoogExactheid, TheDialogsPaintTheColoursOfTheDesign)
+TEST_F(DialoogExactheid, TheDialogsPaintTheirFixedColours)
 {
     const struct {
         Venster venster;
@@ -306,8 +306,8 @@ TEST_F(DialoogExactheid, TheDialogsPaintTheColoursOfTheDesign)
     }
 }
 
-// The drop-down list of a combo box shows the colours of its box; an invalid colour is
-// not part of the design.
+// The drop-down list of a combo box shows the colours of its box; an invalid colour means
+// none is fixed.
 TEST_F(DialoogExactheid, DropDownListsShowTheColoursOfTheirBox)
 {
     const struct {
@@ -402,7 +402,7 @@ QSize tekstRuimte(QWidget *widget)
     if (!knop || knop->text().isEmpty())
         return {};
     // Indicator, spacing and text; the style's own size hint also keeps room for a focus
-    // frame round the text, which the design's sizes do not leave.
+    // frame round the text, which the fixed sizes do not leave.
     const bool optie = qobject_cast<const QRadioButton *>(knop) != nullptr;
     const QStyle *stijl = knop->style();
     const int indicator = stijl->pixelMetric(optie ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth);

@@ -57,7 +57,7 @@ struct ExactheidFixture : ::testing::Test {
     QuizScherm *quiz() const { return main.pic2(); }
 };
 
-// A font as the design gives it: face, size in points (0: not fixed), bold.
+// A font as the layout fixes it: face, size in points (0: not fixed), bold.
 struct Lettertype {
     const char *familie;
     double punten;
@@ -132,7 +132,7 @@ TEST_F(ExactheidFixture, TheWindowIsBorderlessWithItsCaptionAndATenthSecondClock
     EXPECT_EQ(main.image1()->toolTip(), QStringLiteral(" Scherm Minimaliseren "));
 }
 
-// Captions, colours and fonts of the labels; where the design names no face or size the
+// Captions, colours and fonts of the labels; where the layout fixes no face or size the
 // font is left to the window.
 TEST_F(ExactheidFixture, LabelsShowTheirCaptionsInTheirColoursAndFonts)
 {
@@ -336,7 +336,7 @@ QFont helpFont(bool kop)
     return kop ? widgets::designFont(QStringLiteral("Arial"), 12, true) : widgets::designFont(QStringLiteral("Arial"), 10);
 }
 
-// The panel's inside as the design describes it: dark red, the quiz picture where given,
+// The panel's inside as it must look: dark red, the quiz picture where given,
 // and every line printed with the top left of its line box at (x, y).
 QImage verwachtHelpBeeld(QSize maat, const std::vector<HelpRegel> &regels, bool metQuizPlaatje)
 {
