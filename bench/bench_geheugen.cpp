@@ -80,8 +80,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    widgets::installProgramFonts();
 
     const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
     const std::filesystem::path bron = argc > 1 ? std::filesystem::path(argv[1]) : bronMap / "assets" / "Data";

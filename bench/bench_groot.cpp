@@ -70,8 +70,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    widgets::installProgramFonts();
     const std::size_t regels = argc > 1 ? std::size_t(std::atol(argv[1])) : 1000000;
     constexpr int Runs = 3;
 

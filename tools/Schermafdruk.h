@@ -24,8 +24,7 @@ inline void zonderScherm()
 // After the QApplication: the program's own font choices.
 inline void zetLettertypen()
 {
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    widgets::installProgramFonts();
 }
 
 // The repository's root folder.

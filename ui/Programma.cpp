@@ -21,8 +21,7 @@ int startProgramma(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgrammaTitel);
     installeerNederlands(app);
-    widgets::installFontSubstitutions();
-    QApplication::setFont(widgets::designFont(QStringLiteral("Arial"), 8.25));
+    widgets::installProgramFonts();
 
     core::Algemeen algemeen;
     // End-to-end tests speed the animation clock up; an operator never sets this.

@@ -1,5 +1,7 @@
 #include "widgets/Fonts.h"
 
+#include <QApplication>
+
 #include <cmath>
 
 namespace widgets {
@@ -8,6 +10,12 @@ void installFontSubstitutions()
 {
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+void installProgramFonts()
+{
+    installFontSubstitutions();
+    QApplication::setFont(designFont(QStringLiteral("Arial"), 8.25));
 }
 
 QFont designFont(const QString &family, double points, bool bold, bool italic)
