@@ -1,4 +1,4 @@
-#include "support/TestOmgeving.h"
+#include "support/MetHoofdvenster.h"
 
 #include "ui/AboutForm.h"
 #include "ui/MainWindow.h"
@@ -14,17 +14,7 @@ using namespace ui;
 
 namespace {
 
-struct AboutFixture : ::testing::Test {
-    TestOmgeving test;
-    std::unique_ptr<Main> main;
-
-    void SetUp() override { main = std::make_unique<Main>(test.omgeving, QSize(1280, 800)); }
-    void TearDown() override
-    {
-        test.dialogen.antwoorden = {Antwoord::Ja};
-        main->close();
-    }
-};
+struct AboutFixture : MetHoofdvenster {};
 
 QByteArray leesBestand(const QString &pad)
 {

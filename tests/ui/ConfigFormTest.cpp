@@ -1,4 +1,4 @@
-#include "support/TestOmgeving.h"
+#include "support/MetHoofdvenster.h"
 
 #include "core/Instellingen.h"
 #include "ui/ConfigForm.h"
@@ -28,17 +28,7 @@ QByteArray leesBestand(const QString &pad)
     return bestand.readAll();
 }
 
-struct ConfigFixture : ::testing::Test {
-    TestOmgeving test;
-    std::unique_ptr<Main> main;
-
-    void SetUp() override { main = std::make_unique<Main>(test.omgeving, QSize(1280, 800)); }
-    void TearDown() override
-    {
-        test.dialogen.antwoorden = {Antwoord::Ja};
-        main->close();
-    }
-
+struct ConfigFixture : MetHoofdvenster {
     core::Kleur &kleur() { return test.algemeen.LetterKleur; }
 };
 

@@ -1,4 +1,4 @@
-#include "support/TestOmgeving.h"
+#include "support/MetHoofdvenster.h"
 
 #include "ui/BingoBord.h"
 #include "ui/HelpSchermen.h"
@@ -34,17 +34,7 @@ struct Stand {
 
 const Stand Wiel{true, false, false, true, true};
 
-struct HelpFixture : ::testing::Test {
-    TestOmgeving test;
-    std::unique_ptr<Main> main;
-
-    void SetUp() override { main = std::make_unique<Main>(test.omgeving, QSize(1280, 800)); }
-    void TearDown() override
-    {
-        test.dialogen.antwoorden = {Antwoord::Ja};
-        main->close();
-    }
-
+struct HelpFixture : MetHoofdvenster {
     HelpSchermen &help() { return *main->helpSchermen(); }
     void helpKnop() { main->menuActie(9); }
 

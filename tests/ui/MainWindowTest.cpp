@@ -1,4 +1,4 @@
-#include "support/TestOmgeving.h"
+#include "support/MetHoofdvenster.h"
 
 #include "core/Instellingen.h"
 #include "ui/BingoBord.h"
@@ -29,17 +29,7 @@ QString leesBestand(const QString &pad)
     return QString::fromLatin1(bestand.readAll());
 }
 
-struct MainFixture : ::testing::Test {
-    TestOmgeving test;
-    std::unique_ptr<Main> main;
-
-    void SetUp() override { main = std::make_unique<Main>(test.omgeving, QSize(1280, 800)); }
-    void TearDown() override
-    {
-        test.dialogen.antwoorden = {Antwoord::Ja};
-        main->close();
-    }
-
+struct MainFixture : MetHoofdvenster {
     void trek() { emit main->pic()->startKnop()->Click(); }
     int getrokkenAantal() const
     {

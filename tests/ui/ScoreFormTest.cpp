@@ -1,4 +1,4 @@
-#include "support/TestOmgeving.h"
+#include "support/MetHoofdvenster.h"
 
 #include "core/ScoreLijst.h"
 #include "ui/MainWindow.h"
@@ -16,17 +16,7 @@ using namespace ui;
 
 namespace {
 
-struct ScoreFormFixture : ::testing::Test {
-    TestOmgeving test;
-    std::unique_ptr<Main> main;
-
-    void SetUp() override { main = std::make_unique<Main>(test.omgeving, QSize(1280, 800)); }
-    void TearDown() override
-    {
-        test.dialogen.antwoorden = {Antwoord::Ja};
-        main->close();
-    }
-
+struct ScoreFormFixture : MetHoofdvenster {
     void voegToe(std::int32_t score, const char *naam) { main->scoreLijst().VoegScoreToe(score, naam); }
     static QStringList rijen(const ScoreForm &form)
     {
