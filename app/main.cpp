@@ -1,4 +1,4 @@
-#include "ui/Programma.h"
+#include "ui/hoofdvenster/Programma.h"
 
 #include <QCoreApplication>
 #include <QTimer>

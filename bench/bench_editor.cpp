@@ -7,8 +7,8 @@
 
 #include "../tests/support/TestOmgeving.h"
 
-#include "ui/EditForm.h"
-#include "ui/MainWindow.h"
+#include "ui/editor/EditForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "widgets/Fonts.h"
 
 #include <QApplication>

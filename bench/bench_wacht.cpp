@@ -1,7 +1,7 @@
 // How well Wacht keeps time on the real clock: a 2-second wait should last 2 s within
 // 20 ms, let a 100 ms timer fire about 20 times, and use only a sliver of one core.
 #include "core/Clock.h"
-#include "ui/Wachter.h"
+#include "ui/toolkit/Wachter.h"
 
 #include <QApplication>
 #include <QTimer>

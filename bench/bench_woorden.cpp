@@ -5,8 +5,8 @@
 // used; when those are missing, temporary lists are made from /usr/share/dict/dutch.
 
 #include "core/Algemeen.h"
-#include "core/FileIo.h"
-#include "core/WoordScore.h"
+#include "core/bestanden/FileIo.h"
+#include "core/quiz/WoordScore.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,7 +5,7 @@
 // Without a path the list is looked for in the source tree's assets/Data and beside the
 // program; when none is found, a list of the same kind is made from /usr/share/dict/dutch.
 
-#include "core/WoordLijst.h"
+#include "core/quiz/WoordLijst.h"
 
 #include <algorithm>
 #include <chrono>

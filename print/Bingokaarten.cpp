@@ -5,7 +5,7 @@
 #include "print/KaartBlad.h"
 #include "print/KaartLayouts.h"
 
-#include "core/BingoKaart.h"
+#include "core/kaarten/BingoKaart.h"
 
 #include <array>
 

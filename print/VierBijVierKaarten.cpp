@@ -3,7 +3,7 @@
 #include "print/KaartBlad.h"
 #include "print/KaartLayouts.h"
 
-#include "core/BingoKaart.h"
+#include "core/kaarten/BingoKaart.h"
 
 #include <array>
 

@@ -7,8 +7,8 @@
 #include "../tests/support/TestOmgeving.h"
 
 #include "print/Printers.h"
-#include "ui/AfdrukForm.h"
-#include "ui/MainWindow.h"
+#include "ui/afdrukken/AfdrukForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "widgets/Fonts.h"
 
 #include <QApplication>

@@ -8,12 +8,12 @@
 #include "Schermafdruk.h"
 #include "../tests/support/TestOmgeving.h"
 
-#include "ui/AboutForm.h"
-#include "ui/ConfigForm.h"
-#include "ui/HelpSchermen.h"
-#include "ui/MainWindow.h"
-#include "ui/SoortForm.h"
-#include "ui/TekenPaneel.h"
+#include "ui/dialogen/AboutForm.h"
+#include "ui/dialogen/ConfigForm.h"
+#include "ui/help/HelpSchermen.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/dialogen/SoortForm.h"
+#include "ui/toolkit/TekenPaneel.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 

@@ -1,4 +1,4 @@
-#include "core/BingoKaart.h"
+#include "core/kaarten/BingoKaart.h"
 #include "core/Clock.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/Algemeen.h"
-#include "core/BingoRonde.h"
-#include "core/BingoWeergave.h"
+#include "core/bingo/BingoRonde.h"
+#include "core/bingo/BingoWeergave.h"
 #include "core/RandomSource.h"
 
 #include <gtest/gtest.h>

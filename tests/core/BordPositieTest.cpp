@@ -1,5 +1,5 @@
 #include "core/Algemeen.h"
-#include "core/BordPositie.h"
+#include "core/bingo/BordPositie.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/DelimitedText.h"
+#include "core/bestanden/DelimitedText.h"
 
 #include <gtest/gtest.h>
 

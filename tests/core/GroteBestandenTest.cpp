@@ -5,10 +5,10 @@
 #include "../support/GroteWoordenlijst.h"
 
 #include "core/Algemeen.h"
-#include "core/Instellingen.h"
-#include "core/ScoreLijst.h"
-#include "core/WoordLijst.h"
-#include "core/WoordZoeken.h"
+#include "core/bestanden/Instellingen.h"
+#include "core/quiz/ScoreLijst.h"
+#include "core/quiz/WoordLijst.h"
+#include "core/quiz/WoordZoeken.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/Algemeen.h"
-#include "core/Instellingen.h"
+#include "core/bestanden/Instellingen.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -9,10 +9,10 @@
 #include "TempDir.h"
 
 #include "core/Algemeen.h"
-#include "core/Instellingen.h"
+#include "core/bestanden/Instellingen.h"
 #include "core/RandomSource.h"
-#include "core/ScoreLijst.h"
-#include "core/WoordLijst.h"
+#include "core/quiz/ScoreLijst.h"
+#include "core/quiz/WoordLijst.h"
 
 #include <gtest/gtest.h>
 

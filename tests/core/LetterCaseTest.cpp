@@ -1,4 +1,4 @@
-#include "core/LetterCase.h"
+#include "core/bestanden/LetterCase.h"
 
 #include <gtest/gtest.h>
 

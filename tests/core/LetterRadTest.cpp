@@ -1,4 +1,4 @@
-#include "core/LetterRad.h"
+#include "core/bingo/LetterRad.h"
 
 #include <gtest/gtest.h>
 

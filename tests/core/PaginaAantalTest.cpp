@@ -1,4 +1,4 @@
-#include "core/PaginaAantal.h"
+#include "core/kaarten/PaginaAantal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/QuizRad.h"
+#include "core/quiz/QuizRad.h"
 #include "core/RandomSource.h"
 
 #include <gtest/gtest.h>

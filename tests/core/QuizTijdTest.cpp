@@ -1,4 +1,4 @@
-#include "core/QuizTijd.h"
+#include "core/quiz/QuizTijd.h"
 
 #include <gtest/gtest.h>
 

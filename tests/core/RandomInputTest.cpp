@@ -5,14 +5,14 @@
 #include "FuzzBudget.h"
 
 #include "core/Algemeen.h"
-#include "core/DelimitedText.h"
-#include "core/Instellingen.h"
-#include "core/LetterCase.h"
+#include "core/bestanden/DelimitedText.h"
+#include "core/bestanden/Instellingen.h"
+#include "core/bestanden/LetterCase.h"
 #include "core/RandomSource.h"
-#include "core/ScoreLijst.h"
-#include "core/Windows1252.h"
-#include "core/WoordLijst.h"
-#include "core/WoordZoeken.h"
+#include "core/quiz/ScoreLijst.h"
+#include "core/bestanden/Windows1252.h"
+#include "core/quiz/WoordLijst.h"
+#include "core/quiz/WoordZoeken.h"
 
 #include <gtest/gtest.h>
 

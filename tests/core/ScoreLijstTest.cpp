@@ -1,4 +1,4 @@
-#include "core/ScoreLijst.h"
+#include "core/quiz/ScoreLijst.h"
 #include "FailingSave.h"
 #include "TempDir.h"
 

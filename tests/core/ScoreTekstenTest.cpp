@@ -1,4 +1,4 @@
-#include "core/ScoreTeksten.h"
+#include "core/quiz/ScoreTeksten.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/WoordInvoer.h"
+#include "core/quiz/WoordInvoer.h"
 
 #include <gtest/gtest.h>
 

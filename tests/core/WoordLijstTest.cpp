@@ -1,5 +1,5 @@
-#include "core/WoordLijst.h"
-#include "core/WoordTeksten.h"
+#include "core/quiz/WoordLijst.h"
+#include "core/quiz/WoordTeksten.h"
 #include "FailingSave.h"
 #include "TempDir.h"
 

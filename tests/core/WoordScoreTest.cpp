@@ -1,5 +1,5 @@
 #include "core/Algemeen.h"
-#include "core/WoordScore.h"
+#include "core/quiz/WoordScore.h"
 
 #include "TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "core/WoordZoeken.h"
+#include "core/quiz/WoordZoeken.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The word lists delivered in assets/Data: one file per length 2..9, upper case A-Z only,
 // sorted, one word per line with CR LF, about a hundred thousand words in all.
-#include "core/FileIo.h"
+#include "core/bestanden/FileIo.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "TestOmgeving.h"
 
-#include "ui/Dialogen.h"
-#include "ui/MainWindow.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/hoofdvenster/MainWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Dialogen.h"
+#include "ui/toolkit/Dialogen.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,8 +5,8 @@
 #include "core/Algemeen.h"
 #include "core/Clock.h"
 #include "core/RandomSource.h"
-#include "ui/Omgeving.h"
-#include "ui/Wachter.h"
+#include "ui/toolkit/Omgeving.h"
+#include "ui/toolkit/Wachter.h"
 
 #include <QDir>
 #include <QTemporaryDir>

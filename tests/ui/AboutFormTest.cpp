@@ -1,7 +1,7 @@
 #include "support/MetHoofdvenster.h"
 
-#include "ui/AboutForm.h"
-#include "ui/MainWindow.h"
+#include "ui/dialogen/AboutForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "widgets/VistaButton.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "support/TestOmgeving.h"
 
-#include "core/PaginaAantal.h"
+#include "core/kaarten/PaginaAantal.h"
 #include "print/Printers.h"
 #include "print/PrintJob.h"
 #include "print/RecordingTarget.h"
-#include "ui/AfdrukForm.h"
-#include "ui/Aanwijzer.h"
-#include "ui/MainWindow.h"
+#include "ui/afdrukken/AfdrukForm.h"
+#include "ui/toolkit/Aanwijzer.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "widgets/VistaButton.h"
 
 #include <QCheckBox>

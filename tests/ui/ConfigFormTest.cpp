@@ -1,8 +1,8 @@
 #include "support/MetHoofdvenster.h"
 
-#include "core/Instellingen.h"
-#include "ui/ConfigForm.h"
-#include "ui/MainWindow.h"
+#include "core/bestanden/Instellingen.h"
+#include "ui/dialogen/ConfigForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "widgets/VistaButton.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "support/TestOmgeving.h"
 
-#include "core/WoordZoeken.h"
-#include "ui/Aanwijzer.h"
-#include "ui/EditForm.h"
-#include "ui/MainWindow.h"
-#include "ui/Twips.h"
+#include "core/quiz/WoordZoeken.h"
+#include "ui/toolkit/Aanwijzer.h"
+#include "ui/editor/EditForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Twips.h"
 #include "widgets/VistaButton.h"
 
 #include <QComboBox>

@@ -5,16 +5,16 @@
 
 #include "support/TestOmgeving.h"
 
-#include "core/ScoreLijst.h"
+#include "core/quiz/ScoreLijst.h"
 #include "print/Printers.h"
-#include "ui/AboutForm.h"
-#include "ui/AfdrukForm.h"
-#include "ui/ConfigForm.h"
-#include "ui/EditForm.h"
-#include "ui/MainWindow.h"
-#include "ui/ScoreForm.h"
-#include "ui/SoortForm.h"
-#include "ui/Twips.h"
+#include "ui/dialogen/AboutForm.h"
+#include "ui/afdrukken/AfdrukForm.h"
+#include "ui/dialogen/ConfigForm.h"
+#include "ui/editor/EditForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/ScoreForm.h"
+#include "ui/dialogen/SoortForm.h"
+#include "ui/toolkit/Twips.h"
 #include "widgets/VistaButton.h"
 
 #include <QAbstractButton>

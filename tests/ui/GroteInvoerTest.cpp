@@ -5,12 +5,12 @@
 #include "support/GroteWoordenlijst.h"
 #include "support/TestOmgeving.h"
 
-#include "core/Instellingen.h"
-#include "core/WoordZoeken.h"
-#include "ui/ConfigForm.h"
-#include "ui/EditForm.h"
-#include "ui/MainWindow.h"
-#include "ui/ScoreForm.h"
+#include "core/bestanden/Instellingen.h"
+#include "core/quiz/WoordZoeken.h"
+#include "ui/dialogen/ConfigForm.h"
+#include "ui/editor/EditForm.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/ScoreForm.h"
 #include "widgets/VistaButton.h"
 
 #include <QComboBox>

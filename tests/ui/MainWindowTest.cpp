@@ -1,11 +1,11 @@
 #include "support/MetHoofdvenster.h"
 
-#include "core/Instellingen.h"
-#include "ui/BingoBord.h"
-#include "ui/KlikLabel.h"
-#include "ui/LetterRadPaneel.h"
-#include "ui/MainWindow.h"
-#include "ui/MenuBalk.h"
+#include "core/bestanden/Instellingen.h"
+#include "ui/bingo/BingoBord.h"
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/bingo/LetterRadPaneel.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/MenuBalk.h"
 #include "widgets/VistaButton.h"
 
 #include <QApplication>

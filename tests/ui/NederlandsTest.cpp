@@ -1,4 +1,4 @@
-#include "ui/Nederlands.h"
+#include "ui/toolkit/Nederlands.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "QuizTestHulp.h"
 
-#include "core/WoordScore.h"
+#include "core/quiz/WoordScore.h"
 
 using namespace quiztest;
 

@@ -1,11 +1,11 @@
 #include "QuizTestHulp.h"
 
-#include "core/QuizTijd.h"
-#include "core/ScoreLijst.h"
-#include "ui/Aanwijzer.h"
-#include "ui/HelpSchermen.h"
-#include "ui/LetterRadPaneel.h"
-#include "ui/TekenPaneel.h"
+#include "core/quiz/QuizTijd.h"
+#include "core/quiz/ScoreLijst.h"
+#include "ui/toolkit/Aanwijzer.h"
+#include "ui/help/HelpSchermen.h"
+#include "ui/bingo/LetterRadPaneel.h"
+#include "ui/toolkit/TekenPaneel.h"
 
 #include <QTimer>
 

@@ -5,13 +5,13 @@
 
 #include "support/TestOmgeving.h"
 
-#include "core/QuizRad.h"
+#include "core/quiz/QuizRad.h"
 #include "core/RandomSource.h"
-#include "ui/MainWindow.h"
-#include "ui/QuizScherm.h"
-#include "ui/QuizSpel.h"
-#include "ui/QuizWoordenLijst.h"
-#include "ui/WoordInvoerVak.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/QuizScherm.h"
+#include "ui/quiz/QuizSpel.h"
+#include "ui/quiz/QuizWoordenLijst.h"
+#include "ui/quiz/WoordInvoerVak.h"
 #include "widgets/VistaButton.h"
 
 #include <QDir>

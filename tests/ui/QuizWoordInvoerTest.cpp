@@ -1,6 +1,6 @@
 #include "QuizTestHulp.h"
 
-#include "core/WoordInvoer.h"
+#include "core/quiz/WoordInvoer.h"
 
 using namespace quiztest;
 

@@ -1,9 +1,9 @@
 #include "support/MetHoofdvenster.h"
 
-#include "core/ScoreLijst.h"
-#include "ui/MainWindow.h"
-#include "ui/ScoreForm.h"
-#include "ui/Twips.h"
+#include "core/quiz/ScoreLijst.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/ScoreForm.h"
+#include "ui/toolkit/Twips.h"
 #include "widgets/VistaButton.h"
 
 #include <QFile>

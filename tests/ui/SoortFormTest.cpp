@@ -1,11 +1,11 @@
 #include "support/TestOmgeving.h"
 
-#include "ui/BingoBord.h"
-#include "ui/LetterRadPaneel.h"
-#include "ui/MainWindow.h"
-#include "ui/QuizScherm.h"
-#include "ui/SoortForm.h"
-#include "ui/TekenPaneel.h"
+#include "ui/bingo/BingoBord.h"
+#include "ui/bingo/LetterRadPaneel.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/QuizScherm.h"
+#include "ui/dialogen/SoortForm.h"
+#include "ui/toolkit/TekenPaneel.h"
 #include "widgets/VistaButton.h"
 
 #include <QFile>

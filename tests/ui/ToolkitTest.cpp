@@ -1,7 +1,7 @@
 #include "core/Clock.h"
-#include "ui/TekenPaneel.h"
-#include "ui/Twips.h"
-#include "ui/Wachter.h"
+#include "ui/toolkit/TekenPaneel.h"
+#include "ui/toolkit/Twips.h"
+#include "ui/toolkit/Wachter.h"
 #include "widgets/Fonts.h"
 
 #include <QFontMetrics>

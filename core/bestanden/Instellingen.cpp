@@ -1,0 +1,74 @@
+#include "core/bestanden/Instellingen.h"
+
+#include "core/Algemeen.h"
+#include "core/bestanden/DelimitedText.h"
+#include "core/bestanden/FileIo.h"
+#include "core/bestanden/Windows1252.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace core {
+namespace {
+
+bool leesVelden(Algemeen &state, DelimitedReader &reader)
+{
+    // The maker line and the dash line are skipped whatever they hold.
+    if (!reader.readField() || !reader.readField())
+        return false;
+
+    const auto reclame = reader.readField();
+    if (!reclame)
+        return false;
+    state.ReclameTekst = *reclame;
+
+    for (int *component : {&state.LetterKleur.rood, &state.LetterKleur.groen, &state.LetterKleur.blauw}) {
+        const auto value = reader.readInteger(0, 255);
+        if (!value)
+            return false;
+        *component = int(*value);
+    }
+
+    const auto seconden = reader.readInteger(std::numeric_limits<std::int32_t>::min(),
+                                             std::numeric_limits<std::int32_t>::max());
+    if (!seconden)
+        return false;
+    state.QuizSeconden = std::int32_t(*seconden);
+    return true;
+}
+
+} // namespace
+
+bool LaadInstellingen(Algemeen &state, const std::string &path)
+{
+    const auto bytes = readFile(path);
+    bool complete = false;
+    if (bytes) {
+        const std::string text = vanWindows1252(*bytes);
+        DelimitedReader reader(text);
+        complete = leesVelden(state, reader);
+    }
+    if (!complete)
+        BewaarInstellingen(state, path);
+    return complete;
+}
+
+bool BewaarInstellingen(const Algemeen &state, const std::string &path, std::string *error)
+{
+    DelimitedWriter writer;
+    writer.writeText(MakerRegel);
+    writer.endLine();
+    writer.writeText(StreepjesRegel);
+    writer.endLine();
+    writer.writeText(state.ReclameTekst);
+    writer.endLine();
+    writer.writeInteger(state.LetterKleur.rood);
+    writer.writeInteger(state.LetterKleur.groen);
+    writer.writeInteger(state.LetterKleur.blauw);
+    writer.endLine();
+    writer.writeInteger(state.QuizSeconden);
+    writer.endLine();
+    return writeFileAtomically(path, naarWindows1252(writer.text()), error);
+}
+
+} // namespace core

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/toolkit/TekenPaneel.h"
+
+namespace core {
+struct LetterAfdruk;
+}
+namespace widgets {
+class VistaButton;
+}
+
+namespace ui {
+
+// `Pic`: the board on which the drawn letters of a round are printed, a grid of 5 x 6 cells of
+// 96 x 80 pixels. Three corner cells show the logo, the fourth holds `StartKnop`.
+class BingoBord : public TekenPaneel
+{
+    Q_OBJECT
+
+public:
+    explicit BingoBord(QWidget *parent = nullptr);
+
+    // Empties the board: background, grid, dark corner cells, logos and the start button.
+    void WisBord();
+    // Prints both copies of a drawn letter.
+    void DrukLetter(const core::LetterAfdruk &afdruk);
+
+    widgets::VistaButton *startKnop() const { return m_startKnop; }
+
+private:
+    widgets::VistaButton *m_startKnop = nullptr;
+    QImage m_logo;
+};
+
+} // namespace ui

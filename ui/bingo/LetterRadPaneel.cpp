@@ -1,0 +1,91 @@
+#include "ui/bingo/LetterRadPaneel.h"
+
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/toolkit/Wachter.h"
+#include "widgets/Fonts.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+const QPoint Middelpunt(300, 300);
+}
+
+LetterRadPaneel::LetterRadPaneel(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RadPic"));
+    setFixedSize(600, 600);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    m_picture = QImage(QStringLiteral(":/images/rad-bingo.png"));
+
+    m_label1 = maakLabel(this, QStringLiteral("A"), widgets::designFont(QStringLiteral("Comic Sans MS"), 36),
+                         QColor(200, 200, 200));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->move(283, 384);
+
+    m_label4 = maakLabel(this, QString(), widgets::designFont(QStringLiteral("Arial"), 8.25), Qt::white);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->hide(); // kept up to date, never shown
+}
+
+void LetterRadPaneel::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+bool LetterRadPaneel::laadPicture(const QString &path)
+{
+    QImage picture;
+    if (!picture.load(path) || picture.isNull())
+        return false;
+    setPicture(picture);
+    return true;
+}
+
+void LetterRadPaneel::toonStap(const core::RadPositie &punt)
+{
+    m_wijzerEinde = QPoint(punt.x, punt.y);
+    m_label1->setText(QString(QChar(punt.letter)));
+    m_label1->adjustSize();
+    update();
+}
+
+void LetterRadPaneel::speel(const std::vector<core::RadStap> &stappen, Wachter &wachter)
+{
+    for (const core::RadStap &stap : stappen) {
+        toonStap(stap.punt);
+        wachter.Wacht(float(stap.wacht));
+    }
+}
+
+QString LetterRadPaneel::letter() const { return m_label1->text(); }
+
+QString LetterRadPaneel::muisPositie() const { return m_label4->text(); }
+
+void LetterRadPaneel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(40, 0, 0));
+    if (!m_picture.isNull())
+        painter.drawImage(QRect(0, 0, 600, 600), m_picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 255, 255), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(Middelpunt, m_wijzerEinde);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255));
+    painter.drawEllipse(Middelpunt, 6, 6);
+}
+
+void LetterRadPaneel::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    m_label4->setText(QStringLiteral("%1 , %2").arg(p.x()).arg(p.y()));
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace ui

@@ -1,0 +1,69 @@
+#include "ui/dialogen/AboutForm.h"
+
+#include "core/Algemeen.h"
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Twips.h"
+#include "widgets/Fonts.h"
+#include "widgets/VistaButton.h"
+
+#include <QLabel>
+
+namespace ui {
+
+QString aboutTekst()
+{
+    const QStringList regels = {
+        QStringLiteral("Alfabo Lotto, gemaakt door Kwartelhoven Software"),
+        QStringLiteral("Gemaakt met C++ en Qt"),
+        QStringLiteral("More special software and stamp collection"),
+        QStringLiteral("on my special website...") + QString::fromLatin1(core::Algemeen::WebAdres),
+        QStringLiteral("or mail to... info@alfabolotto.nl"),
+        QString(),
+        QStringLiteral("December 2026"),
+    };
+    return regels.join(QStringLiteral("\r\n"));
+}
+
+AboutForm::AboutForm(Main &main)
+    : QDialog(&main)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("About Me..."));
+    zetVensterMaat(this, 6300, 2850);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(190, 200, 230));
+    setPalette(palette);
+
+    m_image1 = new QLabel(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setPixmap(QPixmap(QStringLiteral(":/images/about-foto.png")));
+    m_image1->move(twips(180), twips(210));
+    m_image1->resize(118, 130);
+
+    // A label of fixed size: long lines wrap inside it, what does not fit below is cut off.
+    // The label breaks lines at a line feed alone.
+    m_label1 = maakLabel(this, QString(aboutTekst()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                         widgets::designFont(QStringLiteral("Arial"), 9, false, true), QColor(64, 64, 64));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setWordWrap(true);
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    plaats(m_label1, 2250, 300, 3900, 1800);
+
+    m_cancelKnop = new widgets::VistaButton(this);
+    m_cancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    m_cancelKnop->setCaption(QStringLiteral("Cancel"));
+    m_cancelKnop->setBackColor(Qt::white);
+    plaats(m_cancelKnop, 5010, 1890, 990, 360);
+    connect(m_cancelKnop, &widgets::VistaButton::Click, this, &QDialog::reject);
+    m_cancelKnop->setFocus();
+}
+
+void toonAboutForm(Main &main)
+{
+    AboutForm form(main);
+    form.exec();
+}
+
+} // namespace ui

@@ -1,0 +1,223 @@
+#include "ui/dialogen/ConfigForm.h"
+
+#include "core/Algemeen.h"
+#include "core/GetalTekst.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/Kleuren.h"
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Omgeving.h"
+#include "ui/toolkit/Twips.h"
+#include "widgets/Fonts.h"
+#include "widgets/VistaButton.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+const QColor Achtergrond(220, 220, 190);
+const QColor LabelKleur(64, 64, 64);
+const QColor KleurLabelKleuren[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128)};
+
+constexpr int SchuifTop = 1050; // twips; each slider 330 lower than the one before
+constexpr int SchuifAfstand = 330;
+
+} // namespace
+
+ConfigForm::ConfigForm(Main &main)
+    : QDialog(&main)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("ConfigForm"));
+    setWindowTitle(QStringLiteral("Instellingen"));
+    zetVensterMaat(this, 8100, 3750);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Achtergrond);
+    setPalette(palette);
+    setFont(widgets::designFont(Arial, 8.25));
+
+    legTekstUit();
+    legKleurUit();
+    legSecondenUit();
+    legKnoppenUit();
+
+    setTabOrder(m_cancelKnop, m_okKnop);
+    setTabOrder(m_okKnop, m_text1);
+    setTabOrder(m_text1, m_hScroll1[0]);
+    setTabOrder(m_hScroll1[0], m_hScroll1[1]);
+    setTabOrder(m_hScroll1[1], m_hScroll1[2]);
+    setTabOrder(m_hScroll1[2], m_combo1);
+    m_cancelKnop->setFocus();
+}
+
+void ConfigForm::legTekstUit()
+{
+    const QFont labelFont = font();
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    // An advertisement line has no length limit (the line edit would stop at 32767).
+    m_text1->setMaxLength(std::numeric_limits<int>::max());
+    zetKleuren(m_text1, QColor(0, 0, 30), QColor(230, 230, 230));
+    plaats(m_text1, 180, 240, 6600, 300);
+    m_text1->setText(QString::fromStdString(m_main.omgeving().algemeen.ReclameTekst));
+    m_text1->setCursorPosition(0);
+
+    QLabel *label1 = maakLabel(this, QStringLiteral("Reclametekst"), labelFont, LabelKleur);
+    label1->setObjectName(QStringLiteral("Label1"));
+    plaats(label1, 6840, 285);
+    QLabel *label2 = maakLabel(this, QStringLiteral("Zichtbaar onder de menuknoppen en onderaan de Bingokaarten."),
+                               labelFont, LabelKleur);
+    label2->setObjectName(QStringLiteral("Label2"));
+    plaats(label2, 195, 585);
+
+    auto *image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(QPixmap(QStringLiteral(":/images/instellingen.png")));
+    image1->setScaledContents(true);
+    plaats(image1, 6000, 900, 1500, 1500);
+}
+
+void ConfigForm::legKleurUit()
+{
+    QLabel *label3 = maakVlak(this, Qt::black);
+    label3->setObjectName(QStringLiteral("Label3"));
+    plaats(label3, 180, 1020, 2250, 1050);
+
+    m_label4 = maakVlak(this, Qt::black);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    plaats(m_label4, 2520, 1020, 450, 1050);
+
+    const QFont vet = widgets::designFont(Arial, 8.25, true);
+    int top = SchuifTop;
+    for (int i = 0; i < 3; ++i) {
+        QScrollBar *schuif = new QScrollBar(Qt::Horizontal, this);
+        schuif->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        schuif->setRange(0, 255);
+        schuif->setSingleStep(1);
+        schuif->setPageStep(1);
+        // Reachable with Tab and the arrow keys, like the other controls.
+        schuif->setFocusPolicy(Qt::StrongFocus);
+        plaats(schuif, 210, top, 2190, 330);
+        m_hScroll1[i] = schuif;
+
+        m_kleurLabel[i] = maakLabel(this, QString(), vet, KleurLabelKleuren[i]);
+        m_kleurLabel[i]->setObjectName(QStringLiteral("KleurLabel%1").arg(i));
+        plaats(m_kleurLabel[i], 3030, top + 60);
+        top += SchuifAfstand;
+    }
+
+    for (int i = 0; i < 3; ++i)
+        m_hScroll1[i]->setValue(component(i));
+    toonKleur();
+    // Connected only now: showing the stored colour is no change of it. valueChanged comes
+    // for every position while the thumb is dragged as well as for a finished move.
+    for (int i = 0; i < 3; ++i)
+        connect(m_hScroll1[i], &QScrollBar::valueChanged, this, [this, i] { schuifVerschoven(i); });
+
+    QLabel *label5 = maakLabel(this, QStringLiteral("Kleur van de getrokken Letters"), font(), LabelKleur);
+    label5->setObjectName(QStringLiteral("Label5"));
+    plaats(label5, 180, 2100);
+}
+
+void ConfigForm::legSecondenUit()
+{
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setEditable(true);
+    // Free typing: no completion that would turn "15" into "150", and Enter adds nothing to the list.
+    m_combo1->setCompleter(nullptr);
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    zetKleuren(m_combo1, QColor(0, 0, 40), QColor(255, 255, 255));
+    for (int seconden = 100; seconden <= 900; seconden += 10)
+        m_combo1->addItem(QString::number(seconden));
+    m_combo1->setEditText(QString::number(m_main.omgeving().algemeen.QuizSeconden));
+    plaats(m_combo1, 180, 2580, 900);
+
+    QLabel *label6 = maakLabel(this, QStringLiteral("Aantal seconden bij Woorden Quiz"), font(), LabelKleur);
+    label6->setObjectName(QStringLiteral("Label6"));
+    plaats(label6, 1140, 2640);
+}
+
+void ConfigForm::legKnoppenUit()
+{
+    m_cancelKnop = new widgets::VistaButton(this);
+    m_cancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    m_cancelKnop->setCaption(QStringLiteral("Annuleren"));
+    m_cancelKnop->setBackColor(Qt::white);
+    plaats(m_cancelKnop, 5820, 2700, 990, 360);
+    connect(m_cancelKnop, &widgets::VistaButton::Click, this, &QDialog::reject);
+
+    m_okKnop = new widgets::VistaButton(this);
+    m_okKnop->setObjectName(QStringLiteral("OkKnop"));
+    m_okKnop->setCaption(QStringLiteral("Ok"));
+    m_okKnop->setBackColor(Qt::white);
+    plaats(m_okKnop, 6840, 2700, 900, 360);
+    connect(m_okKnop, &widgets::VistaButton::Click, this, &ConfigForm::okGeklikt);
+}
+
+int ConfigForm::component(int index) const
+{
+    const core::Kleur &kleur = m_main.omgeving().algemeen.LetterKleur;
+    return index == 0 ? kleur.rood : index == 1 ? kleur.groen : kleur.blauw;
+}
+
+void ConfigForm::zetComponent(int index, int waarde)
+{
+    core::Kleur &kleur = m_main.omgeving().algemeen.LetterKleur;
+    (index == 0 ? kleur.rood : index == 1 ? kleur.groen : kleur.blauw) = waarde;
+}
+
+void ConfigForm::toonKleur()
+{
+    for (int i = 0; i < 3; ++i) {
+        m_kleurLabel[i]->setText(QString::number(component(i)));
+        m_kleurLabel[i]->adjustSize();
+    }
+    QPalette palette = m_label4->palette();
+    palette.setColor(QPalette::Window, QColor(component(0), component(1), component(2)));
+    m_label4->setPalette(palette);
+}
+
+void ConfigForm::schuifVerschoven(int index)
+{
+    zetComponent(index, m_hScroll1[index]->value());
+    toonKleur();
+}
+
+bool ConfigForm::okGeklikt()
+{
+    Omgeving &omgeving = m_main.omgeving();
+    // Checked before anything is stored, so a refused text leaves every setting as it was.
+    const std::optional<std::int32_t> seconden = core::wholeNumberFromText(m_combo1->currentText().toStdString());
+    if (!seconden) {
+        omgeving.dialogen.melding(this, SecondenMelding, QStringLiteral("Instellingen"));
+        m_combo1->setFocus();
+        m_combo1->lineEdit()->selectAll();
+        return false;
+    }
+
+    omgeving.algemeen.ReclameTekst = m_text1->text().toStdString();
+    m_main.toonReclameTekst();
+    for (int i = 0; i < 3; ++i)
+        zetComponent(i, m_hScroll1[i]->value());
+    omgeving.algemeen.QuizSeconden = *seconden;
+    accept();
+    return true;
+}
+
+void toonConfigForm(Main &main)
+{
+    ConfigForm form(main);
+    form.exec();
+}
+
+} // namespace ui

@@ -1,0 +1,328 @@
+#include "ui/hoofdvenster/MainWindow.h"
+
+#include "core/Algemeen.h"
+#include "core/Clock.h"
+#include "core/bestanden/Instellingen.h"
+#include "core/KlokTekst.h"
+#include "ui/bingo/BingoBord.h"
+#include "ui/dialogen/AboutForm.h"
+#include "ui/afdrukken/AfdrukForm.h"
+#include "ui/bingo/BingoScherm.h"
+#include "ui/dialogen/ConfigForm.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/editor/EditForm.h"
+#include "ui/help/HelpSchermen.h"
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/bingo/LetterRadPaneel.h"
+#include "ui/hoofdvenster/MenuBalk.h"
+#include "ui/toolkit/Omgeving.h"
+#include "ui/quiz/QuizScherm.h"
+#include "ui/toolkit/Randen.h"
+#include "ui/quiz/ScoreForm.h"
+#include "ui/dialogen/SoortForm.h"
+#include "ui/toolkit/Twips.h"
+#include "ui/toolkit/Wachter.h"
+#include "ui/toolkit/WebPagina.h"
+#include "widgets/Fonts.h"
+#include "widgets/VistaButton.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTimer>
+
+namespace ui {
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+const QString ComicSans = QStringLiteral("Comic Sans MS");
+
+constexpr int BordTop = 3300;   // twips
+constexpr int BordLinks = 10800;
+constexpr int BordMaat = 7215;
+
+} // namespace
+
+QSize Main::ontwerpMaat() { return QSize(1250, 800); }
+
+Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
+    : QWidget(parent)
+    , m_omgeving(omgeving)
+{
+    // 1. Caption; a borderless window over the whole screen.
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(ProgrammaTitel);
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::ClickFocus);
+    resize(scherm);
+
+    // 2. Background, advertisement text, game titles, menu bar.
+    const QSize maat = scherm.expandedTo(ontwerpMaat());
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setGeometry(rect());
+    m_mainPic = new TekenPaneel;
+    m_mainPic->setObjectName(QStringLiteral("MainPic"));
+    m_mainPic->resize(maat);
+    m_scroll->setWidget(m_mainPic);
+    legAchtergrondUit(maat);
+
+    // 4. The letter wheel (before the help screens, which lie over it).
+    m_radPic = new LetterRadPaneel(m_mainPic);
+    plaats(m_radPic, 900, 2400);
+    // 3. The help screens, hidden.
+    m_help = new HelpSchermen(*this);
+
+    // 5. The board, laid out by a first round.
+    m_pic = new BingoBord(m_mainPic);
+    plaats(m_pic, BordLinks, BordTop, BordMaat, BordMaat);
+    // 6. The quiz screen, hidden in the bingo game.
+    m_pic2 = new QuizScherm(*this, m_mainPic);
+    plaats(m_pic2, BordLinks, BordTop, BordMaat, BordMaat);
+    m_pic2->hide();
+
+    legLabelsUit();
+
+    m_bingoScherm = std::make_unique<BingoScherm>(m_omgeving, *m_radPic, *m_pic, *m_rondeLabel, *m_beurtLabel, *this);
+    m_ronde = std::make_unique<core::BingoRonde>(m_omgeving.algemeen, m_omgeving.toeval, *m_bingoScherm);
+    m_ronde->startNaOpstarten();
+    connect(m_pic->startKnop(), &widgets::VistaButton::Click, this, [this] {
+        if (!m_schuift)
+            m_ronde->TrekLetter();
+    });
+
+    // 8. - 10. Shared state, letter values, settings file.
+    core::Algemeen &algemeen = m_omgeving.algemeen;
+    algemeen.zetStartwaarden();
+    algemeen.vulLetterWaarde();
+    m_scoreLijst.LaadScorelijst(scorelijstPad().toStdString());
+    core::LaadInstellingen(algemeen, m_omgeving.instellingenPad().toStdString());
+    toonReclameTekst();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(100);
+    connect(m_timer1, &QTimer::timeout, this, &Main::toonKlok);
+    m_timer1->start();
+    toonKlok();
+}
+
+Main::~Main() = default;
+
+void Main::legAchtergrondUit(QSize maat)
+{
+    m_mainPic->setBackColor(QColor(40, 0, 0));
+    tekenRand(*m_mainPic, 7, [](int i) { return QColor(30 * i, 0, 0); });
+
+    // Behind the menu bar: seen only while the bar is hidden.
+    const QFont reclameFont = widgets::designFont(Arial, 30);
+    m_label3 = maakLabel(m_mainPic, QString(), reclameFont, QColor(80, 80, 80));
+    m_label3->setObjectName(QStringLiteral("Label3"));
+    plaats(m_label3, 615, 435);
+    m_label2 = maakLabel(m_mainPic, QString(), reclameFont, QColor(250, 250, 250));
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    plaats(m_label2, 600, 420);
+
+    maakLogoLabels();
+
+    m_menuPic = new MenuBalk(m_mainPic);
+    m_menuPic->legUit(maat.width() - twips(240));
+    connect(m_menuPic, &MenuBalk::knopGeklikt, this, &Main::menuActie);
+    connect(m_menuPic, &MenuBalk::exitGeklikt, this, &QWidget::close);
+    connect(m_menuPic, &MenuBalk::aboutGeklikt, this, [this] { toonAboutForm(*this); });
+}
+
+void Main::maakLogoLabels()
+{
+    const QFont logoFont = widgets::designFont(ComicSans, 36, true);
+    m_logoLabel[1] = maakLabel(m_mainPic, QStringLiteral("Alfabo Lotto"), logoFont, QColor(110, 110, 0));
+    m_logoLabel[1]->setObjectName(QStringLiteral("LogoLabel1"));
+    plaats(m_logoLabel[1], 12105, 1965);
+    m_logoLabel[0] = maakLabel(m_mainPic, QStringLiteral("Alfabo Lotto"), logoFont, QColor(250, 250, 0));
+    m_logoLabel[0]->setObjectName(QStringLiteral("LogoLabel0"));
+    plaats(m_logoLabel[0], 12090, 1950);
+}
+
+void Main::legLabelsUit()
+{
+    const QFont tellerFont = widgets::designFont(Arial, 18, true);
+    m_rondeLabel = maakLabel(m_mainPic, QStringLiteral("Ronde : 1"), tellerFont, QColor(180, 180, 180));
+    m_rondeLabel->setObjectName(QStringLiteral("RondeLabel"));
+    plaats(m_rondeLabel, 10785, 10650);
+    m_beurtLabel = maakLabel(m_mainPic, QStringLiteral("Letter : 1"), tellerFont, QColor(180, 180, 180));
+    m_beurtLabel->setObjectName(QStringLiteral("BeurtLabel"));
+    plaats(m_beurtLabel, 16815, 10650);
+
+    const int hoogte = m_mainPic->height() * TwipsPerPixel;
+    const int breedte = m_mainPic->width() * TwipsPerPixel;
+
+    m_klokLabel = new KlikLabel(m_mainPic);
+    m_klokLabel->setObjectName(QStringLiteral("KlokLabel"));
+    m_klokLabel->setFont(widgets::designFont(Arial, 12, true));
+    m_klokLabel->setAttribute(Qt::WA_TranslucentBackground);
+    zetLabelKleur(m_klokLabel, QColor(150, 150, 150));
+    m_klokLabel->setToolTip(QStringLiteral(" Menubalk Verbergen "));
+    m_klokLabel->setCursor(Qt::PointingHandCursor);
+    plaats(m_klokLabel, 300, hoogte - 510);
+    connect(m_klokLabel, &KlikLabel::klik, this, &Main::wisselMenuBalk);
+
+    m_image1 = new KlikLabel(m_mainPic);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setPixmap(QPixmap(QStringLiteral(":/images/minimaliseer.png")));
+    m_image1->setAttribute(Qt::WA_TranslucentBackground);
+    m_image1->setToolTip(QStringLiteral(" Scherm Minimaliseren "));
+    plaats(m_image1, breedte - 750, hoogte - 600);
+    connect(m_image1, &KlikLabel::klik, this, &Main::minimaliseer);
+}
+
+void Main::toonReclameTekst()
+{
+    const QString tekst = QString::fromStdString(m_omgeving.algemeen.ReclameTekst);
+    for (QLabel *label : {m_label2, m_label3}) {
+        label->setText(tekst);
+        label->adjustSize();
+    }
+}
+
+void Main::toonKlok()
+{
+    m_klokLabel->setText(QString::fromStdString(core::KlokTekst(m_omgeving.klok.now())));
+    m_klokLabel->adjustSize();
+}
+
+void Main::wisselMenuBalk()
+{
+    const bool zichtbaar = m_menuPic->isVisible();
+    m_menuPic->setVisible(!zichtbaar);
+    m_klokLabel->setToolTip(zichtbaar ? QStringLiteral(" Menubalk Laten zien ") : QStringLiteral(" Menubalk Verbergen "));
+}
+
+void Main::minimaliseer()
+{
+    const QPoint rust = m_image1->pos();
+    m_image1->move(rust + QPoint(twips(30), twips(30)));
+    m_omgeving.wachter.Wacht(0.2f);
+    m_image1->move(rust);
+    m_omgeving.wachter.Wacht(0.2f);
+    showMinimized();
+}
+
+void Main::menuActie(int index)
+{
+    const int spelSoort = m_omgeving.algemeen.SpelSoort;
+    switch (index) {
+    case 1:
+        if (spelSoort == 1)
+            vraagNieuweRonde();
+        break;
+    case 2:
+        toonScoreForm(*this);
+        break;
+    case 3:
+        OpenWebPagina(QString::fromLatin1(core::Algemeen::WebAdres));
+        break;
+    case 4:
+        // Disabled while a help screen is shown, so the game cannot change under it; and not
+        // while the wheel turns or the board slides, whose animation would carry on over the
+        // other game's screen.
+        if (m_menuPic->knop(4)->isEnabled() && !m_ronde->bezig() && !m_schuift)
+            toonSoortForm(*this);
+        break;
+    case 5:
+        if (spelSoort == 1)
+            toonConfigForm(*this);
+        break;
+    case 6:
+        if (spelSoort == 1)
+            toonAfdrukForm(*this);
+        break;
+    case 8:
+        if (spelSoort == 2)
+            toonEditForm(*this);
+        break;
+    case 9:
+        m_help->wissel();
+        break;
+    default:
+        break;
+    }
+}
+
+void Main::vraagNieuweRonde()
+{
+    // A draw or a slide already under way is finished first.
+    if (m_ronde->bezig() || m_schuift)
+        return;
+    const Antwoord antwoord = m_omgeving.dialogen.melding(this, QStringLiteral("Wilt u met een nieuwe Alfabo Lotto beginnen?"),
+                                                          QStringLiteral("Nieuw"), Knoppen::JaNee);
+    if (antwoord != Antwoord::Ja || m_ronde->bezig() || m_schuift)
+        return;
+    m_schuift = true;
+    slideBord(BordTop, -7500, -150);
+    m_pic->hide();
+    m_ronde->NieuweRonde();
+    m_pic->show();
+    slideBord(-7500, BordTop, 150);
+    m_schuift = false;
+}
+
+void Main::slideBord(int van, int tot, int stap)
+{
+    for (int y = van; stap < 0 ? y >= tot : y <= tot; y += stap) {
+        m_pic->move(m_pic->x(), twips(y));
+        m_omgeving.wachter.Wacht(0.05f);
+    }
+}
+
+QString Main::scorelijstPad() const
+{
+    return m_omgeving.dataMap() + QLatin1Char('/') + QString::fromLatin1(core::ScorelijstBestand);
+}
+
+bool Main::bewaarScorelijst()
+{
+    std::string fout;
+    if (m_scoreLijst.BewaarScorelijst(scorelijstPad().toStdString(), &fout))
+        return true;
+    if (!m_scorelijstFoutGemeld) {
+        m_scorelijstFoutGemeld = true;
+        m_omgeving.dialogen.melding(this, QStringLiteral("De scorelijst kon niet worden opgeslagen in %1:\r\n%2\r\n"
+                                                         "De scores blijven bewaard zolang het programma open is.")
+                                              .arg(scorelijstPad(), QString::fromLocal8Bit(fout.c_str())),
+                                    QStringLiteral(" Foutje"), Knoppen::Ok, Icoon::Kritiek);
+    }
+    return false;
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    if (m_afsluitenBevestigd || vraagAfsluiten()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool Main::vraagAfsluiten()
+{
+    const Antwoord antwoord = m_omgeving.dialogen.melding(this, QStringLiteral("Wilt u dit programma nu afsluiten?"),
+                                                          QStringLiteral(" Exit programma"), Knoppen::JaNee);
+    if (antwoord != Antwoord::Ja)
+        return false;
+
+    bewaarScorelijst();
+    std::string fout;
+    if (!core::BewaarInstellingen(m_omgeving.algemeen, m_omgeving.instellingenPad().toStdString(), &fout)) {
+        m_omgeving.dialogen.melding(this, QStringLiteral("De instellingen konden niet worden opgeslagen in %1:\r\n%2")
+                                              .arg(m_omgeving.instellingenPad(), QString::fromLocal8Bit(fout.c_str())),
+                                    QStringLiteral(" Exit programma"), Knoppen::Ok, Icoon::Kritiek);
+    }
+    m_afsluitenBevestigd = true;
+    m_timer1->stop();
+    // Animations still running return at once; closing the last window ends the program.
+    m_omgeving.wachter.stopAlles();
+    return true;
+}
+
+} // namespace ui

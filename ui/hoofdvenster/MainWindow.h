@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/bingo/BingoRonde.h"
+#include "core/quiz/ScoreLijst.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QScrollArea;
+class QTimer;
+
+namespace ui {
+
+class BingoBord;
+class BingoScherm;
+class HelpSchermen;
+class KlikLabel;
+class LetterRadPaneel;
+class MenuBalk;
+class QuizScherm;
+class TekenPaneel;
+struct Omgeving;
+
+// `Main`: the program's only top-level window, borderless over the whole screen: the dark
+// red background with the advertisement text, the menu bar, the letter wheel, the board (or
+// the quiz screen), the game title, round and turn labels, the clock and the minimise image.
+//
+// Start-up (the constructor): layout, wheel, board with a first round, quiz screen, labels;
+// then the start values of the shared state, the letter values, and last the settings file.
+// Closing asks " Exit programma"; only "Ja" saves the settings and ends the program.
+class Main : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // scherm: the size of the screen the window fills.
+    Main(Omgeving &omgeving, QSize scherm, QWidget *parent = nullptr);
+    ~Main() override;
+
+    // The smallest area the layout needs; smaller screens scroll instead of cutting it off.
+    static QSize ontwerpMaat();
+
+    // Shows ReclameTekst in Label2 and Label3 (behind the menu bar).
+    void toonReclameTekst();
+
+    // Menu action i (the buttons `Knop`(1)..(9)); a button whose condition is not met does nothing.
+    void menuActie(int index);
+    // The " Nieuwe Bingo Ronde " question and, on "Ja", the slide of the board and a new round.
+    void vraagNieuweRonde();
+    void wisselMenuBalk();
+    void minimaliseer();
+    void toonKlok();
+
+    // The high-score list lives as long as the program; Data/Scorelijst.lib is its file.
+    core::ScoreLijst &scoreLijst() { return m_scoreLijst; }
+    QString scorelijstPad() const;
+    // Writes the high-score list; a failure is told to the operator once per run, and the
+    // old file stays whole.
+    bool bewaarScorelijst();
+
+    Omgeving &omgeving() const { return m_omgeving; }
+    core::BingoRonde &ronde() { return *m_ronde; }
+    TekenPaneel *mainPic() const { return m_mainPic; }
+    MenuBalk *menuPic() const { return m_menuPic; }
+    LetterRadPaneel *radPic() const { return m_radPic; }
+    BingoBord *pic() const { return m_pic; }
+    QuizScherm *pic2() const { return m_pic2; }
+    HelpSchermen *helpSchermen() const { return m_help; }
+    QLabel *label2() const { return m_label2; }
+    QLabel *label3() const { return m_label3; }
+    QLabel *logoLabel(int index) const { return m_logoLabel[index]; }
+    QLabel *rondeLabel() const { return m_rondeLabel; }
+    QLabel *beurtLabel() const { return m_beurtLabel; }
+    KlikLabel *klokLabel() const { return m_klokLabel; }
+    KlikLabel *image1() const { return m_image1; }
+    QTimer *timer1() const { return m_timer1; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void legAchtergrondUit(QSize maat);
+    void legLabelsUit();
+    void maakLogoLabels();
+    void slideBord(int van, int tot, int stap);
+    bool vraagAfsluiten();
+
+    Omgeving &m_omgeving;
+    QScrollArea *m_scroll = nullptr;
+    TekenPaneel *m_mainPic = nullptr;
+    MenuBalk *m_menuPic = nullptr;
+    LetterRadPaneel *m_radPic = nullptr;
+    BingoBord *m_pic = nullptr;
+    QuizScherm *m_pic2 = nullptr;
+    HelpSchermen *m_help = nullptr;
+    core::ScoreLijst m_scoreLijst;
+    bool m_scorelijstFoutGemeld = false;
+    QLabel *m_label2 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QLabel *m_logoLabel[2] = {nullptr, nullptr};
+    QLabel *m_rondeLabel = nullptr;
+    QLabel *m_beurtLabel = nullptr;
+    KlikLabel *m_klokLabel = nullptr;
+    KlikLabel *m_image1 = nullptr;
+    QTimer *m_timer1 = nullptr;
+    std::unique_ptr<BingoScherm> m_bingoScherm;
+    std::unique_ptr<core::BingoRonde> m_ronde;
+    bool m_schuift = false;
+    bool m_afsluitenBevestigd = false;
+};
+
+} // namespace ui
