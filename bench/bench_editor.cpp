@@ -5,7 +5,7 @@
 //
 // Usage: bench_editor [Data folder]   (default: assets/Data of the source tree)
 
-#include "../tests/support/TestOmgeving.h"
+#include "support/TestOmgeving.h"
 
 #include "ui/editor/EditForm.h"
 #include "ui/hoofdvenster/MainWindow.h"

@@ -7,8 +7,8 @@
 //
 // Usage: bench_groot [number of lines]   (default 1000000)
 
-#include "../tests/support/GroteWoordenlijst.h"
-#include "../tests/support/TestOmgeving.h"
+#include "support/GroteWoordenlijst.h"
+#include "support/TestOmgeving.h"
 
 #include "core/bestanden/Instellingen.h"
 #include "core/quiz/WoordLijst.h"

@@ -4,7 +4,7 @@
 //     default: docs/ of the source tree; writes afdrukform.png
 
 #include "Schermafdruk.h"
-#include "../tests/support/TestOmgeving.h"
+#include "support/TestOmgeving.h"
 
 #include "print/Printers.h"
 #include "ui/afdrukken/AfdrukForm.h"

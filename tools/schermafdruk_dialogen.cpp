@@ -6,7 +6,7 @@
 //     help-bingo.png (with the mouse over the first card button) and help-quiz.png
 
 #include "Schermafdruk.h"
-#include "../tests/support/TestOmgeving.h"
+#include "support/TestOmgeving.h"
 
 #include "ui/dialogen/AboutForm.h"
 #include "ui/dialogen/ConfigForm.h"

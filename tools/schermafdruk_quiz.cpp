@@ -6,7 +6,7 @@
 //     defaults: docs/ and assets/Data of the source tree; writes quiz.png and scoreform.png
 
 #include "Schermafdruk.h"
-#include "../tests/support/TestOmgeving.h"
+#include "support/TestOmgeving.h"
 
 #include "core/quiz/QuizRad.h"
 #include "core/quiz/ScoreLijst.h"

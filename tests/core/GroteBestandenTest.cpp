@@ -2,7 +2,7 @@
 // hold, through every file of the program.
 
 #include "TempDir.h"
-#include "../support/GroteWoordenlijst.h"
+#include "support/GroteWoordenlijst.h"
 
 #include "core/Algemeen.h"
 #include "core/bestanden/Instellingen.h"

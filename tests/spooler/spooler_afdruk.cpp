@@ -10,7 +10,7 @@
 //    named as the save dialog proposes it.
 // Exit code 0 when every job was handed over without a message; 1 otherwise.
 
-#include "../support/TestOmgeving.h"
+#include "support/TestOmgeving.h"
 
 #include "print/Printers.h"
 #include "ui/afdrukken/AfdrukForm.h"
