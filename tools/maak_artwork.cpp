@@ -10,6 +10,8 @@
 // everything stays readable on a projector.
 
 #include "core/RandomSource.h"
+#include "core/bingo/LetterRad.h"
+#include "core/quiz/QuizRad.h"
 #include "widgets/Fonts.h"
 
 #include <QDir>
@@ -244,33 +246,11 @@ private:
 // ---------------------------------------------------------------------------------------
 // Letter wheels, 600 x 600 with the centre at (300, 300)
 
-struct RadPunt
-{
-    int x;
-    int y;
-    char letter;
-};
-
-// The pointer end points of the bingo draw; each letter is drawn on the ray through its point.
-constexpr std::array<RadPunt, 26> kBingoRad{{
-    {300, 90, 'A'},  {351, 94, 'B'},  {398, 112, 'C'}, {438, 139, 'D'}, {473, 178, 'E'},
-    {498, 226, 'F'}, {511, 274, 'G'}, {510, 322, 'H'}, {499, 373, 'I'}, {476, 417, 'J'},
-    {442, 456, 'K'}, {400, 488, 'L'}, {351, 505, 'M'}, {300, 513, 'N'}, {250, 505, 'O'},
-    {203, 488, 'P'}, {159, 457, 'Q'}, {125, 419, 'R'}, {103, 375, 'S'}, {90, 327, 'T'},
-    {89, 278, 'U'},  {102, 225, 'V'}, {126, 178, 'W'}, {163, 139, 'X'}, {204, 110, 'Y'},
-    {252, 93, 'Z'},
-}};
-
-// The 32 positions of the quiz wheel: frequent letters (E, A, O) have several sectors.
-constexpr std::array<RadPunt, 32> kQuizRad{{
-    {300, 88, 'A'},  {340, 92, 'E'},  {380, 104, 'J'}, {417, 123, 'Q'}, {449, 150, 'F'},
-    {474, 181, 'R'}, {496, 220, 'K'}, {509, 260, 'S'}, {511, 300, 'B'}, {508, 337, 'T'},
-    {496, 378, 'L'}, {478, 415, 'A'}, {453, 448, 'G'}, {422, 474, 'U'}, {383, 494, 'M'},
-    {341, 509, 'E'}, {300, 512, 'C'}, {258, 507, 'V'}, {216, 494, 'N'}, {181, 475, 'A'},
-    {149, 449, 'H'}, {124, 416, 'W'}, {103, 378, 'O'}, {92, 339, 'E'},  {88, 300, 'D'},
-    {92, 260, 'X'},  {103, 219, 'P'}, {123, 183, 'O'}, {148, 153, 'E'}, {180, 124, 'Y'},
-    {217, 104, 'I'}, {259, 93, 'Z'},
-}};
+// The pointer end points of both wheels come from the game rules; each letter is drawn on the
+// ray through its point.
+using RadPunt = core::RadPositie;
+constexpr const auto &kBingoRad = core::LetterPositie;
+constexpr const auto &kQuizRad = core::QuizRadTabel;
 
 struct RadStijl
 {
