@@ -24,16 +24,6 @@ const QColor Grijs(200, 200, 200);
 const QColor Turkoois(0, 220, 220);
 const QColor Cyaan(0, 255, 255);
 
-// One printed line; a continuation is printed right after the text, as one line.
-struct HelpRegel {
-    int x;
-    int y;
-    QColor kleur;
-    bool kop; // the 12 point bold heading; all other lines are 10 point regular
-    const char *tekst;
-    const char *vervolg = "";
-};
-
 const HelpRegel BingoTekst[] = {
     {20, 20, Geel, true, "Welkom bij het Alfabo Lotto"},
     {20, 50, Grijs, false,
@@ -106,18 +96,22 @@ TekenPaneel *maakPaneel(Main &main, const QString &naam, int left, int top, int 
     return paneel;
 }
 
-template <std::size_t N>
-void drukTekst(TekenPaneel &paneel, const HelpRegel (&regels)[N])
+void drukTekst(TekenPaneel &paneel, std::span<const HelpRegel> regels)
 {
     const QFont kop = widgets::designFont(QStringLiteral("Arial"), 12, true);
     const QFont gewoon = widgets::designFont(QStringLiteral("Arial"), 10);
     for (const HelpRegel &regel : regels) {
         paneel.setDrawFont(regel.kop ? kop : gewoon);
-        paneel.printAt(regel.x, regel.y, QString::fromUtf8(regel.tekst) + QString::fromUtf8(regel.vervolg), regel.kleur);
+        paneel.printAt(regel.x, regel.y, regel.regelTekst(), regel.kleur);
     }
 }
 
 } // namespace
+
+QString HelpRegel::regelTekst() const { return QString::fromUtf8(tekst) + QString::fromUtf8(vervolg); }
+
+std::span<const HelpRegel> HelpSchermen::bingoRegels() { return BingoTekst; }
+std::span<const HelpRegel> HelpSchermen::quizRegels() { return QuizTekst; }
 
 HelpSchermen::HelpSchermen(Main &main)
     : QObject(&main)

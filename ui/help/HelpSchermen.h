@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QObject>
+#include <QString>
 
 #include <array>
+#include <span>
 
 class QLabel;
 
@@ -15,6 +18,18 @@ namespace ui {
 
 class Main;
 class TekenPaneel;
+
+// One printed line of a help screen; a continuation is printed right after the text, as one line.
+struct HelpRegel {
+    int x;
+    int y;
+    QColor kleur;
+    bool kop; // the 12 point bold heading; all other lines are 10 point regular
+    const char *tekst;
+    const char *vervolg = "";
+
+    QString regelTekst() const;
+};
 
 // The help screens `HelpPic` (bingo game) and `HelpPic2` (word quiz): dark red panels on the
 // main window, their texts drawn once when they are made, then only shown and hidden by the
@@ -42,6 +57,10 @@ public:
     QLabel *logoImg() const { return m_logoImg; }
 
     static QImage kaartPlaatje(int kaart);
+
+    // The lines of `HelpPic` and `HelpPic2`, in the order they are printed.
+    static std::span<const HelpRegel> bingoRegels();
+    static std::span<const HelpRegel> quizRegels();
 
 private:
     void maakHelpPic();

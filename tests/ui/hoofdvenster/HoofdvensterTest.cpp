@@ -43,12 +43,6 @@ namespace {
 std::string naam(const QObject *o) { return o->objectName().toStdString(); }
 QString tekst(const std::string &s) { return QString::fromStdString(s); }
 
-QString lees(const QString &pad)
-{
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? QString::fromUtf8(bestand.readAll()) : QString();
-}
-
 // The program's own controls: their names start with a capital, those of Qt's inner parts do not.
 QList<QWidget *> benoemd(const QWidget *ouder, Qt::FindChildOptions opties = Qt::FindDirectChildrenOnly)
 {
@@ -288,18 +282,13 @@ TEST_F(Venster, TheHelpButtonSwapsTheWheelForTheHelpOfTheGameInPlayWhoseButtonsS
     EXPECT_EQ(stand(), (std::array{true, false, false, true, false}));
 }
 
-// The lines as HelpSchermen.cpp holds them, each printed by the panel's own text output on a
-// plain panel (the quiz picture under it) and compared with the help screen; every line lies
-// inside the border, clear of the buttons, the example picture and every other line.
+// The lines the help screens hold, each printed by the panel's own text output on a plain panel
+// (the quiz picture under it) and compared with the help screen; every line lies inside the
+// border, clear of the buttons, the example picture and every other line.
 TEST_F(Venster, EveryHelpLineIsShownAsHeldInsideItsPanelApartFromTheOthers)
 {
-    const QString bron = lees(QStringLiteral(ALFABO_SOURCE_DIR "/ui/help/HelpSchermen.cpp"));
-    std::map<QString, QColor> kleuren;
-    for (const auto &m : QRegularExpression(R"(const QColor (\w+)\((\d+), (\d+), (\d+)\))").globalMatch(bron))
-        kleuren[m.captured(1)] = QColor(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
-    const QRegularExpression regel(R"x(\{(\d+), (\d+), (\w+), (true|false),((\s*"[^"]*",?)+)\s*\})x");
-    for (auto [paneel, tabel] : {std::pair{help.helpPic(), "BingoTekst[]"}, {help.helpPic2(), "QuizTekst[]"}}) {
-        const qsizetype begin = bron.indexOf(QLatin1String(tabel));
+    for (auto [paneel, regels] : {std::pair{help.helpPic(), HelpSchermen::bingoRegels()},
+                                  {help.helpPic2(), HelpSchermen::quizRegels()}}) {
         const QRect binnen = paneel->rect().adjusted(11, 11, -11, -11);
         TekenPaneel verwacht;
         verwacht.resize(paneel->size());
@@ -309,18 +298,17 @@ TEST_F(Venster, EveryHelpLineIsShownAsHeldInsideItsPanelApartFromTheOthers)
         QList<QRect> bezet;
         for (QWidget *w : benoemd(paneel))
             bezet << w->geometry();
-        for (const auto &m : regel.globalMatch(bron.mid(begin, bron.indexOf(QLatin1String("};"), begin) - begin))) {
-            const QString regelTekst = m.captured(5).remove(QRegularExpression(R"x("\s*,?\s*"|^\s*"|"\s*,?$)x"));
-            const bool kop = m.captured(4) == QLatin1String("true");
-            const QPoint plek(m.captured(1).toInt(), m.captured(2).toInt());
-            verwacht.setDrawFont(widgets::designFont(QStringLiteral("Arial"), kop ? 12 : 10, kop));
-            verwacht.printAt(plek.x(), plek.y(), regelTekst, kleuren.at(m.captured(3)));
-            const QRect vak(plek, QFontMetrics(verwacht.drawFont()).size(0, regelTekst));
+        ASSERT_FALSE(regels.empty());
+        for (const HelpRegel &regel : regels) {
+            const QString regelTekst = regel.regelTekst();
+            verwacht.setDrawFont(widgets::designFont(QStringLiteral("Arial"), regel.kop ? 12 : 10, regel.kop));
+            verwacht.printAt(regel.x, regel.y, regelTekst, regel.kleur);
+            const QRect vak(QPoint(regel.x, regel.y), QFontMetrics(verwacht.drawFont()).size(0, regelTekst));
             EXPECT_TRUE(binnen.contains(vak) && std::ranges::none_of(bezet, [&](QRect r) { return r.intersects(vak); }))
                 << regelTekst.toStdString();
             bezet << vak;
         }
-        EXPECT_EQ(paneel->surface().copy(binnen), verwacht.surface().copy(binnen)) << tabel;
+        EXPECT_EQ(paneel->surface().copy(binnen), verwacht.surface().copy(binnen)) << paneel->objectName().toStdString();
     }
 }
 
