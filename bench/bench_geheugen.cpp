@@ -114,7 +114,7 @@ int main(int argc, char **argv)
 
     // The quiz as the game-type dialog sets it up: its wheel, its screen.
     main.radPic()->laadPicture(omgeving.dataMap() + QStringLiteral("/rad-2.jpg"));
-    algemeen.SpelSoort = 2;
+    algemeen.SpelSoort = core::SpelSoort::Quiz;
     main.pic()->setVisible(false);
     main.pic2()->setVisible(true);
     algemeen.QuizSeconden = 5;

@@ -8,7 +8,7 @@ void Algemeen::zetStartwaarden()
     ReclameTekst = WebAdres;
     LetterTeller = 0;
     LetterKleur = {150, 150, 150};
-    SpelSoort = 1;
+    SpelSoort = core::SpelSoort::Bingo;
     QuizSeconden = 150;
     BordX = 125;
     BordY = -5;

@@ -8,6 +8,12 @@
 
 namespace core {
 
+// Which game the main window shows; never saved.
+enum class SpelSoort : std::uint8_t {
+    Bingo = 1,
+    Quiz = 2,
+};
+
 // The program's shared run-time state: the three user settings, the game type, the
 // bingo round and the word quiz. One instance lives as long as the program; every
 // window reads and writes it directly. Texts are UTF-8.
@@ -20,8 +26,7 @@ struct Algemeen {
     Kleur LetterKleur{150, 150, 150};
     std::int32_t QuizSeconden = 150;
 
-    // 1 = bingo game, 2 = word quiz; never saved.
-    std::uint8_t SpelSoort = 1;
+    core::SpelSoort SpelSoort = core::SpelSoort::Bingo;
 
     // Bingo round.
     std::int16_t RondeNummer = 1;

@@ -12,6 +12,7 @@
 #include "ui/dialogen/ConfigForm.h"
 #include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/MenuBalk.h"
 #include "ui/dialogen/SoortForm.h"
 #include "ui/toolkit/TekenPaneel.h"
 #include "widgets/Fonts.h"
@@ -73,15 +74,15 @@ int main(int argc, char **argv)
         gelukt &= bewaarDialoog<ui::AboutForm>(main, map, "aboutform.png");
 
         ui::HelpSchermen &help = *main.helpSchermen();
-        main.menuActie(9);
+        main.menuActie(ui::MenuActie::Help);
         emit help.hknop(0)->MouseMove(1, 0, 10.f, 10.f);
         gelukt &= bewaar(*help.helpPic(), map, "help-bingo.png");
-        main.menuActie(9);
+        main.menuActie(ui::MenuActie::Help);
 
-        t.algemeen.SpelSoort = 2;
-        main.menuActie(9);
+        t.algemeen.SpelSoort = core::SpelSoort::Quiz;
+        main.menuActie(ui::MenuActie::Help);
         gelukt &= bewaar(*help.helpPic2(), map, "help-quiz.png");
-        main.menuActie(9);
+        main.menuActie(ui::MenuActie::Help);
 
         t.dialogen.antwoorden = {ui::Antwoord::Ja};
         main.close();

@@ -63,7 +63,7 @@ private:
 void kiesQuiz(ui::Main &main, core::Algemeen &algemeen)
 {
     main.radPic()->setPicture(QImage(QStringLiteral(":/images/rad-quiz.png")));
-    algemeen.SpelSoort = 2;
+    algemeen.SpelSoort = core::SpelSoort::Quiz;
     for (int i = 0; i < 2; ++i) {
         main.logoLabel(i)->setText(QStringLiteral("Woorden Quiz"));
         main.logoLabel(i)->adjustSize();

@@ -50,7 +50,7 @@ SoortForm::SoortForm(Main &main)
 {
     legUit();
     // Selecting the option of the current game shows its preview through the option's handler.
-    const int index = m_main.omgeving().algemeen.SpelSoort == 2 ? 1 : 0;
+    const int index = m_main.omgeving().algemeen.SpelSoort == core::SpelSoort::Quiz ? 1 : 0;
     m_option1[index]->setChecked(true);
     m_cancelKnop->setFocus();
 }
@@ -137,7 +137,7 @@ void SoortForm::okGeklikt()
         return;
     }
 
-    m_main.omgeving().algemeen.SpelSoort = quiz ? 2 : 1;
+    m_main.omgeving().algemeen.SpelSoort = quiz ? core::SpelSoort::Quiz : core::SpelSoort::Bingo;
     const QString titel = quiz ? QStringLiteral("Woorden Quiz") : QStringLiteral("Alfabo Lotto");
     for (int i = 0; i < 2; ++i) {
         m_main.logoLabel(i)->setText(titel);

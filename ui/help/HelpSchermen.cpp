@@ -170,10 +170,10 @@ void HelpSchermen::toonKaart(int kaart)
 
 void HelpSchermen::wissel()
 {
-    const bool quiz = m_main.omgeving().algemeen.SpelSoort == 2;
+    const bool quiz = m_main.omgeving().algemeen.SpelSoort == core::SpelSoort::Quiz;
     TekenPaneel *scherm = quiz ? m_helpPic2 : m_helpPic;
     LetterRadPaneel *rad = m_main.radPic();
-    widgets::VistaButton *soortKnop = m_main.menuPic()->knop(4);
+    widgets::VistaButton *soortKnop = m_main.menuPic()->knop(MenuActie::SpelSoort);
     widgets::VistaButton *startSpelKnop = m_main.pic2()->startSpelKnop();
 
     if (!rad->isHidden()) {

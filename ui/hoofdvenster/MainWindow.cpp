@@ -208,43 +208,41 @@ void Main::minimaliseer()
     showMinimized();
 }
 
-void Main::menuActie(int index)
+void Main::menuActie(MenuActie actie)
 {
-    const int spelSoort = m_omgeving.algemeen.SpelSoort;
-    switch (index) {
-    case 1:
-        if (spelSoort == 1)
+    const bool bingo = m_omgeving.algemeen.SpelSoort == core::SpelSoort::Bingo;
+    switch (actie) {
+    case MenuActie::NieuweRonde:
+        if (bingo)
             vraagNieuweRonde();
         break;
-    case 2:
+    case MenuActie::Scorelijst:
         toonScoreForm(*this);
         break;
-    case 3:
+    case MenuActie::MeerSoftware:
         OpenWebPagina(QString::fromLatin1(core::Algemeen::WebAdres));
         break;
-    case 4:
+    case MenuActie::SpelSoort:
         // Disabled while a help screen is shown, so the game cannot change under it; and not
         // while the wheel turns or the board slides, whose animation would carry on over the
         // other game's screen.
-        if (m_menuPic->knop(4)->isEnabled() && !m_ronde->bezig() && !m_schuift)
+        if (m_menuPic->knop(MenuActie::SpelSoort)->isEnabled() && !m_ronde->bezig() && !m_schuift)
             toonSoortForm(*this);
         break;
-    case 5:
-        if (spelSoort == 1)
+    case MenuActie::Instellingen:
+        if (bingo)
             toonConfigForm(*this);
         break;
-    case 6:
-        if (spelSoort == 1)
+    case MenuActie::Afdrukken:
+        if (bingo)
             toonAfdrukForm(*this);
         break;
-    case 8:
-        if (spelSoort == 2)
+    case MenuActie::Woordenlijst:
+        if (!bingo)
             toonEditForm(*this);
         break;
-    case 9:
+    case MenuActie::Help:
         m_help->wissel();
-        break;
-    default:
         break;
     }
 }

@@ -20,6 +20,7 @@ class HelpSchermen;
 class KlikLabel;
 class LetterRadPaneel;
 class MenuBalk;
+enum class MenuActie;
 class QuizScherm;
 class TekenPaneel;
 struct Omgeving;
@@ -46,8 +47,8 @@ public:
     // Shows ReclameTekst in Label2 and Label3 (behind the menu bar).
     void toonReclameTekst();
 
-    // Menu action i (the buttons `Knop`(1)..(9)); a button whose condition is not met does nothing.
-    void menuActie(int index);
+    // One menu bar action; an action whose condition is not met does nothing.
+    void menuActie(MenuActie actie);
     // The " Nieuwe Bingo Ronde " question and, on "Ja", the slide of the board and a new round.
     void vraagNieuweRonde();
     void wisselMenuBalk();

@@ -9,20 +9,20 @@ namespace ui {
 namespace {
 
 struct MenuKnop {
-    int index;
+    MenuActie actie;
     const char *icoon;
     const char *tooltip;
 };
 
 constexpr MenuKnop MenuKnoppen[] = {
-    {1, "knop1-nieuwe-ronde.png", " Nieuwe Bingo Ronde "},
-    {2, "knop2-scorelijst.png", " Hoogstscore Lijst Quiz "},
-    {3, "knop3-meer-software.png", " Meer Software "},
-    {4, "knop4-spelsoort.png", " Alfabo Lotto / Woorden Quiz "},
-    {5, "knop5-instellingen.png", " Instellingen "},
-    {6, "knop6-afdrukken.png", " Afdrukken Bingo Formulieren "},
-    {8, "knop8-woordenlijst.png", " Quiz Woorden Toevoegen / Verwijderen "},
-    {9, "knop9-help.png", " Help "},
+    {MenuActie::NieuweRonde, "knop1-nieuwe-ronde.png", " Nieuwe Bingo Ronde "},
+    {MenuActie::Scorelijst, "knop2-scorelijst.png", " Hoogstscore Lijst Quiz "},
+    {MenuActie::MeerSoftware, "knop3-meer-software.png", " Meer Software "},
+    {MenuActie::SpelSoort, "knop4-spelsoort.png", " Alfabo Lotto / Woorden Quiz "},
+    {MenuActie::Instellingen, "knop5-instellingen.png", " Instellingen "},
+    {MenuActie::Afdrukken, "knop6-afdrukken.png", " Afdrukken Bingo Formulieren "},
+    {MenuActie::Woordenlijst, "knop8-woordenlijst.png", " Quiz Woorden Toevoegen / Verwijderen "},
+    {MenuActie::Help, "knop9-help.png", " Help "},
 };
 
 constexpr int KnopMaat = 840; // twips
@@ -34,11 +34,11 @@ MenuBalk::MenuBalk(QWidget *parent)
 {
     setObjectName(QStringLiteral("MenuPic"));
     for (const MenuKnop &k : MenuKnoppen) {
-        auto *knop = maakKnop(QStringLiteral("Knop%1").arg(k.index), QString::fromLatin1(k.icoon),
+        auto *knop = maakKnop(QStringLiteral("Knop%1").arg(static_cast<int>(k.actie)), QString::fromLatin1(k.icoon),
                               QString::fromLatin1(k.tooltip));
-        const int index = k.index;
-        connect(knop, &widgets::VistaButton::Click, this, [this, index] { emit knopGeklikt(index); });
-        m_knoppen[index] = knop;
+        const MenuActie actie = k.actie;
+        connect(knop, &widgets::VistaButton::Click, this, [this, actie] { emit knopGeklikt(actie); });
+        m_knoppen[actie] = knop;
     }
     m_aboutKnop = maakKnop(QStringLiteral("AboutKnop"), QStringLiteral("about.png"), QStringLiteral(" About me "));
     connect(m_aboutKnop, &widgets::VistaButton::Click, this, &MenuBalk::aboutGeklikt);
@@ -67,16 +67,16 @@ void MenuBalk::legUit(int breedte)
     setBackColor(QColor(90, 90, 90));
     tekenRand(*this, 7, [](int i) { return QColor(30 * i, 30 * i, 30 * i); });
 
-    for (const auto &[index, knop] : m_knoppen)
-        plaats(knop, 180 + 900 * (index - 1), 180, KnopMaat, KnopMaat);
+    for (const auto &[actie, knop] : m_knoppen)
+        plaats(knop, 180 + 900 * (static_cast<int>(actie) - 1), 180, KnopMaat, KnopMaat);
     const int breedteTwips = breedte * TwipsPerPixel;
     plaats(m_aboutKnop, breedteTwips - 1935, 180, KnopMaat, KnopMaat);
     plaats(m_exitKnop, breedteTwips - 1020, 180, KnopMaat, KnopMaat);
 }
 
-widgets::VistaButton *MenuBalk::knop(int index) const
+widgets::VistaButton *MenuBalk::knop(MenuActie actie) const
 {
-    const auto it = m_knoppen.find(index);
+    const auto it = m_knoppen.find(actie);
     return it == m_knoppen.end() ? nullptr : it->second;
 }
 

@@ -10,6 +10,18 @@ class VistaButton;
 
 namespace ui {
 
+// The menu bar's actions; the value is the number of the button `Knop`(n) and its place in the bar.
+enum class MenuActie {
+    NieuweRonde = 1,
+    Scorelijst = 2,
+    MeerSoftware = 3,
+    SpelSoort = 4,
+    Instellingen = 5,
+    Afdrukken = 6,
+    Woordenlijst = 8,
+    Help = 9,
+};
+
 // `MenuPic`: the grey bar of icon buttons at the top of the main window. `Knop`(1) to (6),
 // (8) and (9) are the menu actions; `AboutKnop` and `ExitKnop` stand at the right end.
 class MenuBalk : public TekenPaneel
@@ -23,19 +35,19 @@ public:
     // Places the bar for a background of the given pixel width, with its border and buttons.
     void legUit(int breedte);
 
-    widgets::VistaButton *knop(int index) const;
+    widgets::VistaButton *knop(MenuActie actie) const;
     widgets::VistaButton *aboutKnop() const { return m_aboutKnop; }
     widgets::VistaButton *exitKnop() const { return m_exitKnop; }
 
 signals:
-    void knopGeklikt(int index);
+    void knopGeklikt(ui::MenuActie actie);
     void aboutGeklikt();
     void exitGeklikt();
 
 private:
     widgets::VistaButton *maakKnop(const QString &naam, const QString &icoon, const QString &tooltip);
 
-    std::map<int, widgets::VistaButton *> m_knoppen;
+    std::map<MenuActie, widgets::VistaButton *> m_knoppen;
     widgets::VistaButton *m_aboutKnop = nullptr;
     widgets::VistaButton *m_exitKnop = nullptr;
 };

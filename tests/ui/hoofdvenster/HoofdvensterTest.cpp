@@ -199,8 +199,8 @@ TEST_F(Venster, ABingoRoundDrawsEveryLetterOnceEndsAfterTheTwentySixthAndOnlyJaS
             dialoogGeopend = dialoog && dialoog->close();
         });
         trek();
-        main.menuActie(1);
-        main.menuActie(4);
+        main.menuActie(ui::MenuActie::NieuweRonde);
+        main.menuActie(ui::MenuActie::SpelSoort);
     });
     QStringList letters;
     for (int i = 1; i <= 26; ++i) {
@@ -215,10 +215,10 @@ TEST_F(Venster, ABingoRoundDrawsEveryLetterOnceEndsAfterTheTwentySixthAndOnlyJaS
     trek();
     ASSERT_EQ(meldingen.size(), 1u);
     EXPECT_EQ(meldingen[0].tekst, tekst(core::eindeRondeTekst(1)));
-    main.menuActie(1); // answered Nee
+    main.menuActie(ui::MenuActie::NieuweRonde); // answered Nee
     EXPECT_EQ(getrokken(), 26);
     test.dialogen.antwoorden = {Antwoord::Ja};
-    main.menuActie(1);
+    main.menuActie(ui::MenuActie::NieuweRonde);
     EXPECT_EQ(main.pic()->surface(), leeg);
     EXPECT_EQ(main.pic()->y(), 220) << "back at its place after sliding";
 }
@@ -254,11 +254,11 @@ TEST_F(Venster, TheHelpButtonSwapsTheWheelForTheHelpOfTheGameInPlayWhoseButtonsS
     // Wheel, bingo help, quiz help shown; game-type and quiz start buttons usable.
     auto stand = [&] {
         return std::array{!main.radPic()->isHidden(), !help.helpPic()->isHidden(), !help.helpPic2()->isHidden(),
-                          main.menuPic()->knop(4)->isEnabled(), quiz->startSpelKnop()->isEnabled()};
+                          main.menuPic()->knop(ui::MenuActie::SpelSoort)->isEnabled(), quiz->startSpelKnop()->isEnabled()};
     };
     auto kaart = [](int n) { return HelpSchermen::kaartPlaatje(n).convertToFormat(QImage::Format_ARGB32); };
     auto getoond = [&] { return help.logoImg()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); };
-    main.menuActie(9);
+    main.menuActie(ui::MenuActie::Help);
     EXPECT_EQ(stand(), (std::array{false, true, false, false, true}));
     for (int i = 0; i < 4; ++i) {
         emit help.hknop(i)->MouseMove(0, 0, 5.f, 5.f);
@@ -267,18 +267,18 @@ TEST_F(Venster, TheHelpButtonSwapsTheWheelForTheHelpOfTheGameInPlayWhoseButtonsS
         emit help.hknop(i)->MouseOut();
         EXPECT_EQ(getoond(), kaart(0)) << i;
     }
-    main.menuActie(9);
-    test.algemeen.SpelSoort = 2;
-    main.menuActie(9);
+    main.menuActie(ui::MenuActie::Help);
+    test.algemeen.SpelSoort = core::SpelSoort::Quiz;
+    main.menuActie(ui::MenuActie::Help);
     EXPECT_EQ(stand(), (std::array{false, false, true, false, false}));
     start("Een");
     EXPECT_TRUE(test.dialogen.invoerVragen.isEmpty()) << "no quiz starts under its help";
-    main.menuActie(9);
+    main.menuActie(ui::MenuActie::Help);
     EXPECT_EQ(stand(), (std::array{true, false, false, true, true}));
     // A running quiz keeps its start button disabled; closing the help must not free it early.
     quiz->startSpelKnop()->setEnabled(false);
-    main.menuActie(9);
-    main.menuActie(9);
+    main.menuActie(ui::MenuActie::Help);
+    main.menuActie(ui::MenuActie::Help);
     EXPECT_EQ(stand(), (std::array{true, false, false, true, false}));
 }
 
