@@ -41,7 +41,4 @@ void installeerEersteFrameMelder()
 
 Q_COREAPP_STARTUP_FUNCTION(installeerEersteFrameMelder)
 
-int main(int argc, char **argv)
-{
-    return ui::startProgramma(argc, argv);
-}
+int main(int argc, char **argv) { return ui::startProgramma(argc, argv); }

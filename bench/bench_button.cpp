@@ -83,23 +83,24 @@ int main(int argc, char **argv)
     const auto nextState = [&state] { return ButtonState(state++ % 5); };
 
     const double caption75 = report("75 x 25 caption face, all states in turn", microsecondsPerCall([&] {
-               caption.state = nextState();
-               caption.enabled = caption.state != ButtonState::Disabled;
-               widgets::paintFace(captionFace, caption);
-           }));
+                                        caption.state = nextState();
+                                        caption.enabled = caption.state != ButtonState::Disabled;
+                                        widgets::paintFace(captionFace, caption);
+                                    }));
     const double icon56 = report("56 x 56 icon face, all states in turn", microsecondsPerCall([&] {
-               menuIcon.state = nextState();
-               menuIcon.enabled = menuIcon.state != ButtonState::Disabled;
-               widgets::paintFace(iconFace, menuIcon);
-           }));
+                                     menuIcon.state = nextState();
+                                     menuIcon.enabled = menuIcon.state != ButtonState::Disabled;
+                                     widgets::paintFace(iconFace, menuIcon);
+                                 }));
 
     // The same through the button itself, a property write each time.
     widgets::VistaButton button;
     button.resize(75, 25);
     bool flip = false;
-    const double written = report("75 x 25 button, caption written", microsecondsPerCall([&] {
-               button.setCaption((flip = !flip) ? QStringLiteral("Ok") : QStringLiteral("Annuleren"));
-           }));
+    const double written =
+        report("75 x 25 button, caption written", microsecondsPerCall([&] {
+                   button.setCaption((flip = !flip) ? QStringLiteral("Ok") : QStringLiteral("Annuleren"));
+               }));
     const double slowest = std::max({caption75, icon56, written});
     std::printf("TABEL|Button face 75 x 25 / 56 x 56 icon / caption written (median)|%.0f µs / %.0f µs / %.0f µs|"
                 "< 1 ms each|%s\n",

@@ -26,9 +26,9 @@
 namespace {
 
 struct Meting {
-    double openen = 0;   // ms: the form made (with the second list) and shown
-    double kiezen = 0;   // ms: Woord-9.lst chosen, loaded and painted
-    double opslaan = 0;  // ms: Woord-9.lst written and the form closed
+    double openen = 0;  // ms: the form made (with the second list) and shown
+    double kiezen = 0;  // ms: Woord-9.lst chosen, loaded and painted
+    double opslaan = 0; // ms: Woord-9.lst written and the form closed
 };
 
 double ms(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e6; }
@@ -54,8 +54,8 @@ int main(int argc, char **argv)
     widgets::installProgramFonts();
 
     const std::filesystem::path bronMap = std::filesystem::path(__FILE__).parent_path().parent_path();
-    const QString bron = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QString::fromStdString((bronMap / "assets" / "Data").string());
+    const QString bron =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString::fromStdString((bronMap / "assets" / "Data").string());
     TestOmgeving t;
     const QDir data(t.omgeving.dataMap());
     const QStringList lijsten = QDir(bron).entryList({QStringLiteral("*.lst")}, QDir::Files);
@@ -99,8 +99,9 @@ int main(int argc, char **argv)
     rapport("open the editor on Woord-9.lst (both together)", mediaan(openen) + mediaan(kiezen));
     rapport("save Woord-9.lst and close", mediaan(opslaan));
     const double laden = mediaan(openen) + mediaan(kiezen);
-    std::printf("TABEL|Editor: open on Woord-9.lst (%d words) / save it (median of %zu)|%.1f ms / %.1f ms|< 300 ms each|%s\n",
-                woorden, openen.size(), laden, mediaan(opslaan), laden < 300.0 && mediaan(opslaan) < 300.0 ? "yes" : "no");
+    std::printf(
+        "TABEL|Editor: open on Woord-9.lst (%d words) / save it (median of %zu)|%.1f ms / %.1f ms|< 300 ms each|%s\n",
+        woorden, openen.size(), laden, mediaan(opslaan), laden < 300.0 && mediaan(opslaan) < 300.0 ? "yes" : "no");
 
     t.dialogen.antwoorden = {ui::Antwoord::Ja};
     main.close();

@@ -13,16 +13,16 @@
 #include "print/PdfTarget.h"
 #include "print/PrintJob.h"
 #include "ui/bingo/BingoBord.h"
-#include "ui/toolkit/Dialogen.h"
-#include "ui/editor/EditForm.h"
 #include "ui/bingo/LetterRadPaneel.h"
+#include "ui/editor/EditForm.h"
 #include "ui/hoofdvenster/MainWindow.h"
-#include "ui/toolkit/Omgeving.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/QuizSpel.h"
 #include "ui/quiz/QuizWoordenLijst.h"
-#include "ui/toolkit/Wachter.h"
 #include "ui/quiz/WoordInvoerVak.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/Omgeving.h"
+#include "ui/toolkit/Wachter.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
@@ -149,8 +149,8 @@ int main(int argc, char **argv)
     }
     stap("editor: Woord-9.lst opened and saved", timer);
 
-    const print::KaartSoort soorten[] = {print::KaartSoort::Bingo, print::KaartSoort::Random,
-                                         print::KaartSoort::Breed, print::KaartSoort::VierBijVier};
+    const print::KaartSoort soorten[] = {print::KaartSoort::Bingo, print::KaartSoort::Random, print::KaartSoort::Breed,
+                                         print::KaartSoort::VierBijVier};
     for (print::KaartSoort soort : soorten) {
         print::PdfTarget target(QDir(map.path()).filePath(QStringLiteral("kaarten.pdf")),
                                 print::PdfTarget::Bundling::OneFileForJob);
@@ -159,8 +159,9 @@ int main(int argc, char **argv)
     stap("100 pages of every card kind printed to PDF", timer);
 
     const double piek = piekMB();
-    std::printf("TABEL|Peak memory in use (one process: 26 draws, quiz, editor, printing; ru_maxrss)|%.1f MB|< 120 MB|%s\n",
-                piek, piek < DoelMB ? "yes" : "no");
+    std::printf(
+        "TABEL|Peak memory in use (one process: 26 draws, quiz, editor, printing; ru_maxrss)|%.1f MB|< 120 MB|%s\n",
+        piek, piek < DoelMB ? "yes" : "no");
 
     main.close();
     return 0;

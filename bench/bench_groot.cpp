@@ -89,24 +89,28 @@ int main(int argc, char **argv)
     std::printf("Woord-9.lst: %zu lines, %.1f MB; median of %d runs\n", regels, double(regels) * 11 / 1e6, Runs);
 
     // The word list without a window: the reading alone.
-    rapport("read the list (core::WoordLijst)", mediaan(Runs, [&] {
-                return getimed([&] {
-                    core::WoordLijst lijst;
-                    lijst.LaadWoordenlijst(pad9);
-                });
-            }),
+    rapport("read the list (core::WoordLijst)",
+            mediaan(Runs,
+                    [&] {
+                        return getimed([&] {
+                            core::WoordLijst lijst;
+                            lijst.LaadWoordenlijst(pad9);
+                        });
+                    }),
             2000);
 
     ui::Main main(t.omgeving, QSize(1280, 800));
     std::size_t getoond = 0;
-    rapport("open the editor on the list until it is painted", mediaan(Runs, [&] {
-                return getimed([&] {
-                    ui::EditForm form(main);
-                    form.show();
-                    QApplication::processEvents();
-                    getoond = std::size_t(form.woordenModel()->rowCount());
-                });
-            }),
+    rapport("open the editor on the list until it is painted",
+            mediaan(Runs,
+                    [&] {
+                        return getimed([&] {
+                            ui::EditForm form(main);
+                            form.show();
+                            QApplication::processEvents();
+                            getoond = std::size_t(form.woordenModel()->rowCount());
+                        });
+                    }),
             2000);
     if (getoond != regels) {
         std::fprintf(stderr, "the editor shows %zu words instead of %zu\n", getoond, regels);
@@ -133,21 +137,17 @@ int main(int argc, char **argv)
         rapport("save the list and close the editor", getimed([&] { form.saveGeklikt(); }), 2000);
     }
 
-    rapport("look up the last word of the list (found)", mediaan(Runs, [&] {
-                return getimed([&] { core::ZoekWoord(map, groteLijstWoord(regels - 1)); });
-            }),
-            500);
-    rapport("look up a word that is not in the list", mediaan(Runs, [&] {
-                return getimed([&] { core::ZoekWoord(map, "ZZZZZZZZZ"); });
-            }),
-            500);
+    rapport("look up the last word of the list (found)",
+            mediaan(Runs, [&] { return getimed([&] { core::ZoekWoord(map, groteLijstWoord(regels - 1)); }); }), 500);
+    rapport("look up a word that is not in the list",
+            mediaan(Runs, [&] { return getimed([&] { core::ZoekWoord(map, "ZZZZZZZZZ"); }); }), 500);
     std::vector<std::string> spel;
     for (std::size_t i = 0; i < 30; ++i)
         spel.push_back(i % 2 ? groteLijstWoord(regels / 30 * i) : "QQQQQQQQQ");
-    rapport("check a game of 30 nine-letter words against the list", mediaan(Runs, [&] {
-                return getimed([&] { core::ControleerWoorden(spel, map, t.algemeen.LetterWaarde); });
-            }),
-            2000);
+    rapport(
+        "check a game of 30 nine-letter words against the list",
+        mediaan(Runs, [&] { return getimed([&] { core::ControleerWoorden(spel, map, t.algemeen.LetterWaarde); }); }),
+        2000);
 
     // A name of 100,000 characters.
     const std::string naam = "Piet " + std::string(100000, 'x');
@@ -159,33 +159,37 @@ int main(int argc, char **argv)
                 lijst.LaadScorelijst(main.scorelijstPad().toStdString());
             }),
             500);
-    rapport("open the high-score dialog with that name until painted", mediaan(Runs, [&] {
-                return getimed([&] {
-                    ui::ScoreForm form(main);
-                    form.show();
-                    QApplication::processEvents();
-                });
-            }),
+    rapport("open the high-score dialog with that name until painted",
+            mediaan(Runs,
+                    [&] {
+                        return getimed([&] {
+                            ui::ScoreForm form(main);
+                            form.show();
+                            QApplication::processEvents();
+                        });
+                    }),
             2000);
 
     // An advertisement text of 100,000 characters.
     t.algemeen.ReclameTekst = "Bingo " + std::string(100000, 'r');
     const std::string ini = t.omgeving.instellingenPad().toStdString();
-    rapport("save the settings with a 100,000-character text", getimed([&] { core::BewaarInstellingen(t.algemeen, ini); }),
-            500);
+    rapport("save the settings with a 100,000-character text",
+            getimed([&] { core::BewaarInstellingen(t.algemeen, ini); }), 500);
     rapport("read them back", getimed([&] { core::LaadInstellingen(t.algemeen, ini); }), 500);
     main.show();
     QApplication::processEvents();
     char letter = 'a';
-    rapport("show that text on the main window until painted", mediaan(Runs, [&] {
-                // A new text each run, so the labels cannot keep the last one's layout.
-                t.algemeen.ReclameTekst = "Bingo " + std::string(100000, letter++);
-                return getimed([&] {
-                    main.toonReclameTekst();
-                    main.repaint();
-                    QApplication::processEvents();
-                });
-            }),
+    rapport("show that text on the main window until painted",
+            mediaan(Runs,
+                    [&] {
+                        // A new text each run, so the labels cannot keep the last one's layout.
+                        t.algemeen.ReclameTekst = "Bingo " + std::string(100000, letter++);
+                        return getimed([&] {
+                            main.toonReclameTekst();
+                            main.repaint();
+                            QApplication::processEvents();
+                        });
+                    }),
             2000);
 
     t.dialogen.antwoorden = {ui::Antwoord::Ja};

@@ -25,13 +25,13 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <poll.h>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,7 +53,7 @@ double msSinds(Klok::time_point begin)
 
 struct Kind {
     pid_t pid = -1;
-    int uitvoer = -1; // read end of the pipe on the child's stderr
+    int uitvoer = -1;    // read end of the pipe on the child's stderr
     std::string gelezen; // read from the pipe, not yet looked at
 
     void stop()
@@ -147,8 +147,7 @@ void leegPijp(Kind &kind)
 {
     char buffer[4096];
     pollfd p{kind.uitvoer, POLLIN, 0};
-    while (poll(&p, 1, 0) > 0 && (p.revents & POLLIN) && read(kind.uitvoer, buffer, sizeof buffer) > 0) {
-    }
+    while (poll(&p, 1, 0) > 0 && (p.revents & POLLIN) && read(kind.uitvoer, buffer, sizeof buffer) > 0) {}
 }
 
 // Processor time of all the program's threads, in seconds: its process CPU clock (in
@@ -306,8 +305,9 @@ void rapport(const Platform &platform, const StartUitslag &u)
                 platform.naam.c_str(), RustSeconden, u.rustProcent, u.piekMB, u.rssMB);
     tabel("Start-up to first frame (" + platform.naam + ", median / worst of " + std::to_string(u.ms.size()) + ")",
           opmaak("%.0f ms / %.0f ms", mediaan, slechtste), "median < 300 ms", mediaan < StartDoelMs);
-    tabel("Idle CPU, main window with its clock (" + platform.naam + ", 10 s)", opmaak("%.2f %% of one core", u.rustProcent),
-          "< 1 % of one core", u.rustProcent >= 0 && u.rustProcent < RustDoelProcent);
+    tabel("Idle CPU, main window with its clock (" + platform.naam + ", 10 s)",
+          opmaak("%.2f %% of one core", u.rustProcent), "< 1 % of one core",
+          u.rustProcent >= 0 && u.rustProcent < RustDoelProcent);
     tabel("Peak memory, real program idle (" + platform.naam + ", VmHWM)", opmaak("%.1f MB", u.piekMB), "< 120 MB",
           u.piekMB > 0 && u.piekMB < GeheugenDoelMB);
 }
@@ -342,7 +342,8 @@ int main(int argc, char **argv)
     }
     const std::string kopie = (map / "alfabolotto").string();
 
-    std::vector<Platform> platforms{{"offscreen", {{"QT_QPA_PLATFORM", "offscreen"}, {"ALFABO_MELD_EERSTE_FRAME", "1"}}}};
+    std::vector<Platform> platforms{
+        {"offscreen", {{"QT_QPA_PLATFORM", "offscreen"}, {"ALFABO_MELD_EERSTE_FRAME", "1"}}}};
     std::string display;
     std::optional<Kind> xvfb = startXvfb(&display);
     if (xvfb)

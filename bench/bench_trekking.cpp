@@ -6,9 +6,9 @@
 #include "core/Clock.h"
 #include "core/RandomSource.h"
 #include "ui/bingo/BingoBord.h"
-#include "ui/toolkit/Dialogen.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Wachter.h"
 #include "widgets/Fonts.h"
@@ -84,9 +84,10 @@ int main(int argc, char **argv)
         std::printf("%-7c %12.2f %12.3f %12.1f %12.2f\n", char('A' + letter - 1), verwacht, duur,
                     (duur - verwacht) * 1000.0, cpu);
         const double fout = (duur - verwacht) * 1000.0;
-        std::printf("TABEL|Drawing %c on the real clock (expected %.2f s)|%.3f s (error %+.0f ms)|within 5 %% (%.0f ms)|%s\n",
-                    char('A' + letter - 1), verwacht, duur, fout, verwacht * 50.0,
-                    std::abs(fout) <= verwacht * 50.0 ? "yes" : "no");
+        std::printf(
+            "TABEL|Drawing %c on the real clock (expected %.2f s)|%.3f s (error %+.0f ms)|within 5 %% (%.0f ms)|%s\n",
+            char('A' + letter - 1), verwacht, duur, fout, verwacht * 50.0,
+            std::abs(fout) <= verwacht * 50.0 ? "yes" : "no");
         hoogsteCpu = std::max(hoogsteCpu, cpu);
     }
     std::printf("TABEL|CPU during a draw (highest of A and Z)|%.1f %% of one core|< 5 %%|%s\n", hoogsteCpu,

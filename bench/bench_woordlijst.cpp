@@ -27,8 +27,8 @@ std::optional<fs::path> findList(const char *argument0)
     std::error_code error;
     fs::path here = fs::weakly_canonical(fs::path(argument0), error).parent_path();
     for (fs::path folder = here; !folder.empty(); folder = folder.parent_path()) {
-        for (const fs::path &candidate : {folder / "assets/Data/Woord-9.lst", folder / "bin/Data/Woord-9.lst",
-                                         folder / "Data/Woord-9.lst"}) {
+        for (const fs::path &candidate :
+             {folder / "assets/Data/Woord-9.lst", folder / "bin/Data/Woord-9.lst", folder / "Data/Woord-9.lst"}) {
             if (fs::is_regular_file(candidate, error))
                 return candidate;
         }
@@ -146,8 +146,9 @@ int main(int argc, char **argv)
     load.print("load (read, lower case, sort)");
     save.print("save (upper case, write, rename)");
     add.print("add 100 words");
-    std::printf("TABEL|Woord-9.lst read / written without the window (median of %d)|%.1f ms / %.1f ms|< 300 ms each|%s\n",
-                Runs, load.median(), save.median(), load.median() < 300.0 && save.median() < 300.0 ? "yes" : "no");
+    std::printf(
+        "TABEL|Woord-9.lst read / written without the window (median of %d)|%.1f ms / %.1f ms|< 300 ms each|%s\n", Runs,
+        load.median(), save.median(), load.median() < 300.0 && save.median() < 300.0 ? "yes" : "no");
 
     std::error_code ignored;
     fs::remove_all(work, ignored);

@@ -41,8 +41,7 @@ DatumTijd SystemClock::now() const
 
 ManualClock::ManualClock(DatumTijd start)
     : m_start(start)
-{
-}
+{}
 
 void ManualClock::advance(double seconds)
 {

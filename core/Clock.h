@@ -41,7 +41,9 @@ public:
 class VersneldeKlok : public SystemClock
 {
 public:
-    explicit VersneldeKlok(double factor) : m_factor(factor > 0.0 ? factor : 1.0) {}
+    explicit VersneldeKlok(double factor)
+        : m_factor(factor > 0.0 ? factor : 1.0)
+    {}
     double monotonicSeconds() const override { return SystemClock::monotonicSeconds() * m_factor; }
     double speed() const override { return m_factor; }
 

@@ -37,7 +37,9 @@ private:
 class SeededRandom : public RandomSource
 {
 public:
-    explicit SeededRandom(std::uint64_t seed) : m_state(seed) {}
+    explicit SeededRandom(std::uint64_t seed)
+        : m_state(seed)
+    {}
     void reseed() override {}
     double next() override;
 

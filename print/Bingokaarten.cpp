@@ -2,10 +2,9 @@
 // free corners) and MaakKaartenRandom (25 random letters). They share every place on the
 // page; only the heading colour, the card generator and the free corners differ.
 
+#include "core/kaarten/BingoKaart.h"
 #include "print/KaartBlad.h"
 #include "print/KaartLayouts.h"
-
-#include "core/kaarten/BingoKaart.h"
 
 #include <array>
 
@@ -58,14 +57,14 @@ void tekenLetters(PageSurface &surface, core::RandomSource &random, bool uniek)
     const PageFont font = comic(24);
     for (int k = 0; k <= 2; ++k)
         for (int c = 0; c <= 1; ++c) {
-            const core::BingoKaart kaart = uniek ? core::VulKaartUniek(random)
-                                                 : core::VulKaartWillekeurig(random, 5, 5);
+            const core::BingoKaart kaart =
+                uniek ? core::VulKaartUniek(random) : core::VulKaartWillekeurig(random, 5, 5);
             // Free corners get their letter too; the picture covers it afterwards.
             for (int j = 1; j <= 5; ++j)
                 for (int i = 1; i <= 5; ++i)
                     surface.text(855 + CelBreedte * (j - 1) + KaartKolomStap * c,
-                                 1440 + CelHoogte * (i - 1) + KaartRijStap * k,
-                                 letterTekst(kaart.letter(j, i)), font, LetterGrijs);
+                                 1440 + CelHoogte * (i - 1) + KaartRijStap * k, letterTekst(kaart.letter(j, i)), font,
+                                 LetterGrijs);
         }
 }
 
@@ -88,17 +87,15 @@ void tekenFreePlaatjes(PageSurface &surface)
     hoek(Rechts, Onder);
 }
 
-void tekenBlad5x5(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
-                  const Soort5x5 &soort)
+void tekenBlad5x5(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, const Soort5x5 &soort)
 {
     tekenRasterEnKoppen(surface, soort.kopKleur);
     tekenLetters(surface, random, soort.uniek);
     if (soort.uniek)
         tekenFreePlaatjes(surface);
 
-    constexpr std::array<QPoint, 6> Nummers{QPoint(5220, 4800), QPoint(5910, 4800),
-                                            QPoint(5220, 9960), QPoint(5910, 9960),
-                                            QPoint(5220, 15120), QPoint(5910, 15120)};
+    constexpr std::array<QPoint, 6> Nummers{QPoint(5220, 4800), QPoint(5910, 4800),  QPoint(5220, 9960),
+                                            QPoint(5910, 9960), QPoint(5220, 15120), QPoint(5910, 15120)};
     drukKaartNummers(surface, Nummers);
     drukVoettekst(surface, reclameTekst, 15720);
 }

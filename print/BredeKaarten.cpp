@@ -1,10 +1,9 @@
 // MaakKaartenBreed: three wide cards of 12 x 5 random letters, one above the other, each
 // under a heading bar that spells ALFABO-LOTTO.
 
+#include "core/kaarten/BingoKaart.h"
 #include "print/KaartBlad.h"
 #include "print/KaartLayouts.h"
-
-#include "core/kaarten/BingoKaart.h"
 
 #include <array>
 
@@ -13,8 +12,7 @@ namespace {
 
 using namespace blad;
 
-constexpr std::array<const char *, 12> KaartLetters{"A", "L", "F", "A", "B", "O",
-                                                    "-", "L", "O", "T", "T", "O"};
+constexpr std::array<const char *, 12> KaartLetters{"A", "L", "F", "A", "B", "O", "-", "L", "O", "T", "T", "O"};
 constexpr int Kolommen = 12;
 constexpr int Rijen = 5;
 constexpr int KaartStap = 5400;
@@ -65,8 +63,7 @@ void tekenMiddenstuk(PageSurface &surface)
 
 } // namespace
 
-void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
-                      bool middenstuk)
+void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, bool middenstuk)
 {
     tekenRastersEnKoppen(surface);
     tekenLetters(surface, random);

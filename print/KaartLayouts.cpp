@@ -2,8 +2,8 @@
 
 namespace print {
 
-void MaakKaartenVan(KaartSoort soort, PageSurface &surface, core::RandomSource &random,
-                    const QString &reclameTekst, bool middenstuk)
+void MaakKaartenVan(KaartSoort soort, PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
+                    bool middenstuk)
 {
     switch (soort) {
     case KaartSoort::Bingo:

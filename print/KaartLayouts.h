@@ -27,13 +27,12 @@ void MaakKaarten(PageSurface &surface, core::RandomSource &random, const QString
 void MaakKaartenRandom(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst);
 // middenstuk is the state of the dialog's "Inclusief middenstuk" box: ticked covers the
 // seventh column of every card with a grey piece.
-void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
-                      bool middenstuk);
+void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, bool middenstuk);
 void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst);
 
 // The card maker of a kind; middenstuk counts only for the wide cards.
-void MaakKaartenVan(KaartSoort soort, PageSurface &surface, core::RandomSource &random,
-                    const QString &reclameTekst, bool middenstuk = false);
+void MaakKaartenVan(KaartSoort soort, PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
+                    bool middenstuk = false);
 
 // The picture printed over the free corners (the main window's image Free), and the
 // name it is drawn under.

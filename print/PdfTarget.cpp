@@ -13,8 +13,7 @@ PdfTarget::PdfTarget(QString fileName, Bundling bundling, int resolution)
     : m_fileName(std::move(fileName))
     , m_bundling(bundling)
     , m_resolution(resolution)
-{
-}
+{}
 
 PdfTarget::~PdfTarget() { closeWriter(); }
 
@@ -24,8 +23,8 @@ bool PdfTarget::openWriter(const QString &fileName)
     m_writer->setResolution(m_resolution);
     m_writer->setCreator(QStringLiteral("Alfabo Lotto"));
     m_writer->setTitle(QStringLiteral("Alfabo Lotto bingokaarten"));
-    m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                        QMarginsF(18, 18, 18, 18), QPageLayout::Point));
+    m_writer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Point));
     if (!m_painter.begin(m_writer.get())) {
         m_writer.reset();
         return false;

@@ -56,9 +56,8 @@ PrintJobResult runPrintJob(DocumentTarget &target, int pages, const SheetDrawer 
 PrintJobResult drukKaarten(DocumentTarget &target, KaartSoort soort, int pages, core::RandomSource &random,
                            const QString &reclameTekst, bool middenstuk)
 {
-    return runPrintJob(target, pages, [&](PageSurface &surface) {
-        MaakKaartenVan(soort, surface, random, reclameTekst, middenstuk);
-    });
+    return runPrintJob(target, pages,
+                       [&](PageSurface &surface) { MaakKaartenVan(soort, surface, random, reclameTekst, middenstuk); });
 }
 
 } // namespace print

@@ -15,8 +15,7 @@ public:
     explicit EigenPrinterDoel(const QPrinterInfo &info)
         : m_printer(info, QPrinter::HighResolution)
         , m_doel(m_printer)
-    {
-    }
+    {}
 
     std::unique_ptr<PageSurface> beginDocument(int pageNumber) override { return m_doel.beginDocument(pageNumber); }
     bool finishJob() override { return m_doel.finishJob(); }

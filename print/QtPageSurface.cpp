@@ -14,10 +14,7 @@ namespace {
 constexpr double TwipsPerInch = 1440.0;
 constexpr double TwipsPerPoint = 20.0;
 
-QRectF corners(int x1, int y1, int x2, int y2)
-{
-    return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-}
+QRectF corners(int x1, int y1, int x2, int y2) { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); }
 
 } // namespace
 

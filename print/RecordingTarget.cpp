@@ -8,16 +8,15 @@ namespace {
 class ForwardingSurface : public PageSurface
 {
 public:
-    explicit ForwardingSurface(RecordingSurface &recording) : m_recording(recording) {}
+    explicit ForwardingSurface(RecordingSurface &recording)
+        : m_recording(recording)
+    {}
 
     void line(int x1, int y1, int x2, int y2, const QColor &colour) override
     {
         m_recording.line(x1, y1, x2, y2, colour);
     }
-    void box(int x1, int y1, int x2, int y2, const QColor &colour) override
-    {
-        m_recording.box(x1, y1, x2, y2, colour);
-    }
+    void box(int x1, int y1, int x2, int y2, const QColor &colour) override { m_recording.box(x1, y1, x2, y2, colour); }
     void filledBox(int x1, int y1, int x2, int y2, const QColor &colour) override
     {
         m_recording.filledBox(x1, y1, x2, y2, colour);

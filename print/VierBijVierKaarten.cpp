@@ -1,9 +1,8 @@
 // Maak4x4Kaarten: six 4 x 4 cards of random letters under the title "Alfabo Lotto".
 
+#include "core/kaarten/BingoKaart.h"
 #include "print/KaartBlad.h"
 #include "print/KaartLayouts.h"
-
-#include "core/kaarten/BingoKaart.h"
 
 #include <array>
 
@@ -57,9 +56,8 @@ void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QStr
     tekenTitel(surface);
     tekenKaarten(surface, random);
 
-    constexpr std::array<QPoint, 6> Nummers{QPoint(5430, 6000), QPoint(6150, 6000),
-                                            QPoint(5430, 10500), QPoint(6150, 10500),
-                                            QPoint(5430, 15000), QPoint(6150, 15000)};
+    constexpr std::array<QPoint, 6> Nummers{QPoint(5430, 6000),  QPoint(6150, 6000),  QPoint(5430, 10500),
+                                            QPoint(6150, 10500), QPoint(5430, 15000), QPoint(6150, 15000)};
     drukKaartNummers(surface, Nummers);
     drukVoettekst(surface, reclameTekst, 15420);
 }

@@ -22,16 +22,10 @@ inline void zonderScherm()
 }
 
 // After the QApplication: the program's own font choices.
-inline void zetLettertypen()
-{
-    widgets::installProgramFonts();
-}
+inline void zetLettertypen() { widgets::installProgramFonts(); }
 
 // The repository's root folder.
-inline std::filesystem::path bronMap()
-{
-    return std::filesystem::path(__FILE__).parent_path().parent_path();
-}
+inline std::filesystem::path bronMap() { return std::filesystem::path(__FILE__).parent_path().parent_path(); }
 
 inline QString bronPad(const std::filesystem::path &relatief)
 {

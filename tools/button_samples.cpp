@@ -54,10 +54,7 @@ QImage twoFrameStrip(int size)
     return strip;
 }
 
-void send(QWidget &target, QEvent &event)
-{
-    QApplication::sendEvent(&target, &event);
-}
+void send(QWidget &target, QEvent &event) { QApplication::sendEvent(&target, &event); }
 
 // The button's face in each state, reached the way a user would reach it.
 std::vector<QImage> facesOf(widgets::VistaButton &button)
@@ -113,7 +110,7 @@ bool save(const QDir &folder, const QString &name, const std::vector<QImage> &fa
     const QImage image = row(faces);
     const QImage enlarged = image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const bool ok = image.save(folder.filePath(name + QStringLiteral(".png")))
-                    && enlarged.save(folder.filePath(name + QStringLiteral("-x4.png")));
+        && enlarged.save(folder.filePath(name + QStringLiteral("-x4.png")));
     std::printf("%s %s\n", ok ? "written" : "NOT WRITTEN", qPrintable(folder.filePath(name + QStringLiteral(".png"))));
     return ok;
 }

@@ -9,9 +9,9 @@
 // light symbols on coloured rounded plates, white letters with a dark outline, so that
 // everything stays readable on a projector.
 
-#include "core/RandomSource.h"
 #include "core/bingo/LetterRad.h"
 #include "core/quiz/QuizRad.h"
+#include "core/RandomSource.h"
 #include "widgets/Fonts.h"
 
 #include <QDir>
@@ -81,8 +81,8 @@ QPainterPath tekstPad(const QString &tekst, const QFont &font, QPointF midden)
     return pad;
 }
 
-void tekenOmrandeTekst(QPainter &p, const QPainterPath &pad, const QColor &vulling,
-                       const QColor &rand, double randBreedte)
+void tekenOmrandeTekst(QPainter &p, const QPainterPath &pad, const QColor &vulling, const QColor &rand,
+                       double randBreedte)
 {
     p.save();
     p.setBrush(Qt::NoBrush);
@@ -96,8 +96,8 @@ void tekenOmrandeTekst(QPainter &p, const QPainterPath &pad, const QColor &vulli
 
 // The text with its top-left corner at a point and a shadow copy offset from it, the way
 // the program prints its titles (shadow first, the coloured copy over it).
-void tekenSchaduwTekst(QPainter &p, const QString &tekst, const QFont &font, QPointF midden,
-                       const QColor &kleur, const QColor &schaduw, double verschuiving)
+void tekenSchaduwTekst(QPainter &p, const QString &tekst, const QFont &font, QPointF midden, const QColor &kleur,
+                       const QColor &schaduw, double verschuiving)
 {
     const QPainterPath pad = tekstPad(tekst, font, midden);
     p.save();
@@ -129,9 +129,9 @@ QImage opMaskerGroen(const QImage &tekening)
                 naar[x] = kMaskerGroen.rgb();
                 continue;
             }
-            QRgb kleur = qRgb(meng(qRed(in[x]), kKnopVlak.red(), dekking),
-                              meng(qGreen(in[x]), kKnopVlak.green(), dekking),
-                              meng(qBlue(in[x]), kKnopVlak.blue(), dekking));
+            QRgb kleur =
+                qRgb(meng(qRed(in[x]), kKnopVlak.red(), dekking), meng(qGreen(in[x]), kKnopVlak.green(), dekking),
+                     meng(qBlue(in[x]), kKnopVlak.blue(), dekking));
             if (kleur == kMaskerGroen.rgb())
                 kleur = qRgb(0, 254, 0); // a drawn pixel must never vanish with the mask
             naar[x] = kleur;
@@ -205,20 +205,13 @@ class Uitvoer
 {
 public:
     explicit Uitvoer(const QString &root)
-        : m_afbeeldingen(root + QStringLiteral("/assets/images")),
-          m_data(root + QStringLiteral("/assets/Data"))
-    {
-    }
+        : m_afbeeldingen(root + QStringLiteral("/assets/images"))
+        , m_data(root + QStringLiteral("/assets/Data"))
+    {}
 
-    bool maakMappen() const
-    {
-        return QDir().mkpath(m_afbeeldingen.path()) && QDir().mkpath(m_data.path());
-    }
+    bool maakMappen() const { return QDir().mkpath(m_afbeeldingen.path()) && QDir().mkpath(m_data.path()); }
 
-    void png(const QString &naam, const QImage &beeld)
-    {
-        bewaar(m_afbeeldingen.filePath(naam), beeld, "PNG", -1);
-    }
+    void png(const QString &naam, const QImage &beeld) { bewaar(m_afbeeldingen.filePath(naam), beeld, "PNG", -1); }
 
     void jpeg(const QString &naam, const QImage &beeld)
     {
@@ -252,8 +245,7 @@ using RadPunt = core::RadPositie;
 constexpr const auto &kBingoRad = core::LetterPositie;
 constexpr const auto &kQuizRad = core::QuizRadTabel;
 
-struct RadStijl
-{
+struct RadStijl {
     std::function<QColor(int index, char letter)> vakKleur;
     QColor schijfMidden; // calm inner disc: the pointer and the light-grey letter label lie on it
     QColor schijfRand;
@@ -267,10 +259,10 @@ struct RadStijl
 };
 
 constexpr QPointF kRadMidden(300, 300);
-constexpr double kRandBuiten = 294;  // outer edge of the rim
-constexpr double kVakBuiten = 271;   // sectors end here, the rim begins
-constexpr double kVakBinnen = 207;   // the pointer ends 3 to 6 pixels inside the sectors
-constexpr double kSchijf = 200;      // inner disc; a metal ring lies between it and the sectors
+constexpr double kRandBuiten = 294; // outer edge of the rim
+constexpr double kVakBuiten = 271;  // sectors end here, the rim begins
+constexpr double kVakBinnen = 207;  // the pointer ends 3 to 6 pixels inside the sectors
+constexpr double kSchijf = 200;     // inner disc; a metal ring lies between it and the sectors
 constexpr double kLetterStraal = 240;
 
 // Clockwise from the top, in degrees 0..360, as the pointer sees the point.
@@ -286,10 +278,7 @@ QPointF opStraal(double graden, double straal)
     return kRadMidden + QPointF(straal * std::sin(hoek), -straal * std::cos(hoek));
 }
 
-QRectF cirkel(double straal)
-{
-    return {kRadMidden.x() - straal, kRadMidden.y() - straal, 2 * straal, 2 * straal};
-}
+QRectF cirkel(double straal) { return {kRadMidden.x() - straal, kRadMidden.y() - straal, 2 * straal, 2 * straal}; }
 
 // A sector of the ring between two radii, from angle `van` clockwise to `tot`.
 QPainterPath ringVak(double van, double tot, double binnen, double buiten)
@@ -742,8 +731,7 @@ void tekenLogo(QPainter &p)
     p.setBrush(achter);
     p.drawRoundedRect(vlak, 18, 18);
 
-    struct Tegel
-    {
+    struct Tegel {
         QPointF midden;
         double draai;
         QColor kleur;
@@ -769,8 +757,8 @@ void tekenLogo(QPainter &p)
         p.setPen(QPen(Qt::white, 2.5));
         p.setBrush(verloop);
         p.drawRoundedRect(steen, 8, 8);
-        tekenOmrandeTekst(p, tekstPad(QString::fromLatin1(tegel.letter), font, QPointF(0, 1)),
-                          Qt::white, QColor(30, 0, 0), 4.0);
+        tekenOmrandeTekst(p, tekstPad(QString::fromLatin1(tegel.letter), font, QPointF(0, 1)), Qt::white,
+                          QColor(30, 0, 0), 4.0);
         p.restore();
     }
 
@@ -802,8 +790,7 @@ QImage freeBeeld(int schaal)
     p.scale(schaal, schaal);
     QFont font = lettertype("Arial", 17);
     const QPainterPath maat = tekstPad(QStringLiteral("FREE"), font, QPointF());
-    const double passend = std::min(38.0 / maat.boundingRect().width(),
-                                    20.0 / maat.boundingRect().height());
+    const double passend = std::min(38.0 / maat.boundingRect().width(), 20.0 / maat.boundingRect().height());
     font.setPixelSize(int(std::floor(font.pixelSize() * passend)));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
@@ -899,8 +886,8 @@ QImage aboutFoto()
     tekenRad(p, kBingoRad, bingoStijl());
     p.restore();
 
-    tekenSchaduwTekst(p, QStringLiteral("Alfabo Lotto"), lettertype("Comic Sans MS", 15),
-                      QPointF(59, 109), kTitelGeel, QColor(0, 0, 0), 1.0);
+    tekenSchaduwTekst(p, QStringLiteral("Alfabo Lotto"), lettertype("Comic Sans MS", 15), QPointF(59, 109), kTitelGeel,
+                      QColor(0, 0, 0), 1.0);
     p.setPen(QColor(255, 236, 140));
     p.setFont(lettertype("Arial", 9));
     p.drawText(QRectF(9, 10, 97, 12), Qt::AlignRight | Qt::AlignTop, QStringLiteral("2017"));
@@ -1011,10 +998,7 @@ std::vector<int> kaartLetters(core::RandomSource &toeval, int aantal, bool versc
     return letters;
 }
 
-QString letterTekst(int letter)
-{
-    return QString(QChar(u'A' + letter - 1));
-}
+QString letterTekst(int letter) { return QString(QChar(u'A' + letter - 1)); }
 
 QImage kaartBeeld()
 {
@@ -1023,8 +1007,7 @@ QImage kaartBeeld()
 }
 
 // The top row of a sheet of 5 x 5 cards (cards 1 and 2), with the heading "BINGO".
-QImage bingoKaartVoorbeeld(const QColor &kopKleur, bool metFree, const QImage &free,
-                           std::uint64_t zaad)
+QImage bingoKaartVoorbeeld(const QColor &kopKleur, bool metFree, const QImage &free, std::uint64_t zaad)
 {
     QImage beeld = kaartBeeld();
     QPainter p(&beeld);
@@ -1054,8 +1037,8 @@ QImage bingoKaartVoorbeeld(const QColor &kopKleur, bool metFree, const QImage &f
         const std::vector<int> letters = kaartLetters(toeval, 25, metFree);
         for (int j = 0; j < 5; ++j)
             for (int i = 0; i < 5; ++i)
-                schrijf(p, 855 + 900 * j + 5610 * c, 1440 + 780 * i,
-                        letterTekst(letters[std::size_t(j * 5 + i)]), QColor(130, 130, 130));
+                schrijf(p, 855 + 900 * j + 5610 * c, 1440 + 780 * i, letterTekst(letters[std::size_t(j * 5 + i)]),
+                        QColor(130, 130, 130));
     }
 
     if (metFree) {
@@ -1131,8 +1114,7 @@ QImage vierBijVierVoorbeeld(std::uint64_t zaad)
                 scherpeLijnen(p, Qt::black);
                 p.drawRect(QRectF(x, y, 1170, 900));
                 p.setRenderHint(QPainter::Antialiasing);
-                schrijf(p, x + 360, y, letterTekst(letters[std::size_t(j * 4 + i)]),
-                        QColor(120, 120, 120));
+                schrijf(p, x + 360, y, letterTekst(letters[std::size_t(j * 4 + i)]), QColor(120, 120, 120));
             }
         }
     }
@@ -1167,8 +1149,7 @@ QImage neutraalVoorbeeld()
     p.drawText(QPointF(x, 144), QStringLiteral("de knoppen 1 t/m 4"));
 
     // Four numbered tiles in the colours of the four kinds in the print dialog.
-    const std::array<QColor, 4> kleuren{QColor(200, 0, 0), QColor(0, 170, 0), QColor(0, 0, 200),
-                                        QColor(200, 0, 200)};
+    const std::array<QColor, 4> kleuren{QColor(200, 0, 0), QColor(0, 170, 0), QColor(0, 0, 200), QColor(200, 0, 200)};
     const QFont cijfer = lettertype("Arial", 20);
     for (int k = 0; k < 4; ++k) {
         const QRectF tegel(x + k * 52, 170, 40, 40);
@@ -1209,8 +1190,7 @@ QImage quizHelpBeeld()
     }
 
     // Word list: heading bar, rows with mark, word and points, footer with the totals.
-    struct Woord
-    {
+    struct Woord {
         const char *mark;
         const char *woord;
         const char *punten;
@@ -1248,8 +1228,7 @@ QImage quizHelpBeeld()
     p.setPen(Qt::black);
     p.setFont(lettertype("Arial", 12, true, true));
     p.drawText(QRectF(lijstX + 34, voetY, 40, 18), Qt::AlignVCenter, QStringLiteral("6"));
-    p.drawText(QRectF(lijstX + 130, voetY, 40, 18), Qt::AlignVCenter | Qt::AlignRight,
-               QStringLiteral("64"));
+    p.drawText(QRectF(lijstX + 130, voetY, 40, 18), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("64"));
 
     // Time block on the right, as on the quiz screen.
     const QRectF blok(204, kopY, 105, voetY + 18 - kopY);
@@ -1294,8 +1273,7 @@ void maakAlles(Uitvoer &uit)
     uit.jpeg(QStringLiteral("rad-2.jpg"), quizRad);
     uit.png(QStringLiteral("rad-quiz-klein.png"), radBeeld(kQuizRad, quizStijl(), 160));
 
-    struct MenuIcoon
-    {
+    struct MenuIcoon {
         const char *naam;
         QColor plaat;
         Symbool symbool;

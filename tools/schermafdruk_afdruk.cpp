@@ -4,6 +4,7 @@
 //     default: docs/ of the source tree; writes afdrukform.png
 
 #include "Schermafdruk.h"
+
 #include "support/TestOmgeving.h"
 
 #include "print/Printers.h"

@@ -6,14 +6,15 @@
 //     help-bingo.png (with the mouse over the first card button) and help-quiz.png
 
 #include "Schermafdruk.h"
+
 #include "support/TestOmgeving.h"
 
 #include "ui/dialogen/AboutForm.h"
 #include "ui/dialogen/ConfigForm.h"
+#include "ui/dialogen/SoortForm.h"
 #include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/MenuBalk.h"
-#include "ui/dialogen/SoortForm.h"
 #include "ui/toolkit/TekenPaneel.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
@@ -38,8 +39,7 @@ bool bewaar(QWidget &venster, const QDir &map, const char *naam)
     return true;
 }
 
-template <typename Form>
-bool bewaarDialoog(ui::Main &main, const QDir &map, const char *naam)
+template <typename Form> bool bewaarDialoog(ui::Main &main, const QDir &map, const char *naam)
 {
     Form form(main);
     form.show();

@@ -5,6 +5,7 @@
 //     defaults: docs/editform.png and assets/Data of the source tree
 
 #include "Schermafdruk.h"
+
 #include "support/TestOmgeving.h"
 
 #include "ui/editor/EditForm.h"

@@ -6,18 +6,19 @@
 //     defaults: docs/ and assets/Data of the source tree; writes quiz.png and scoreform.png
 
 #include "Schermafdruk.h"
+
 #include "support/TestOmgeving.h"
 
 #include "core/quiz/QuizRad.h"
 #include "core/quiz/ScoreLijst.h"
 #include "ui/bingo/BingoBord.h"
-#include "ui/toolkit/KlikLabel.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/QuizSpel.h"
 #include "ui/quiz/ScoreForm.h"
 #include "ui/quiz/WoordInvoerVak.h"
+#include "ui/toolkit/KlikLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 

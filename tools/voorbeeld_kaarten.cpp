@@ -34,10 +34,8 @@ int main(int argc, char **argv)
         print::KaartSoort soort;
         bool middenstuk;
     } soorten[] = {
-        {"bingo", print::KaartSoort::Bingo, false},
-        {"random", print::KaartSoort::Random, false},
-        {"breed", print::KaartSoort::Breed, false},
-        {"breed-middenstuk", print::KaartSoort::Breed, true},
+        {"bingo", print::KaartSoort::Bingo, false},     {"random", print::KaartSoort::Random, false},
+        {"breed", print::KaartSoort::Breed, false},     {"breed-middenstuk", print::KaartSoort::Breed, true},
         {"4x4", print::KaartSoort::VierBijVier, false},
     };
 

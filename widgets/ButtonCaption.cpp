@@ -1,5 +1,4 @@
 #include "widgets/ButtonFaceParts.h"
-
 #include "widgets/Rounding.h"
 
 #include <QFontMetrics>
@@ -19,9 +18,8 @@ void drawCaption(QImage &face, const FaceInput &input)
     int textHeight = 0;
     if (!input.caption.isEmpty()) {
         const QFontMetrics metrics(input.font, &face);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, w, h),
-                                                  Qt::TextWordWrap | Qt::AlignHCenter,
-                                                  input.caption);
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, w, h), Qt::TextWordWrap | Qt::AlignHCenter, input.caption);
         textWidth = needed.width();
         textHeight = needed.height();
     }
@@ -46,8 +44,8 @@ void drawCaption(QImage &face, const FaceInput &input)
     QPainter painter(&face);
     painter.setFont(input.font);
     painter.setPen(QColor(input.enabled ? input.foreColor : kDisabledTextColor));
-    painter.drawText(QRect(left, top, right - left, bottom - top),
-                     Qt::TextWordWrap | Qt::AlignTop | alignment, input.caption);
+    painter.drawText(QRect(left, top, right - left, bottom - top), Qt::TextWordWrap | Qt::AlignTop | alignment,
+                     input.caption);
 }
 
 namespace {
@@ -55,8 +53,8 @@ namespace {
 // Copies a w x h block of the premultiplied strip from (sourceX, sourceY) to (targetX, targetY)
 // on the face. Pixels of the mask colour stay out when masking; see-through pixels of a
 // picture with an alpha channel are blended over the face.
-void copyBlock(QImage &face, const QImage &strip, int sourceX, int sourceY, int w, int h,
-               int targetX, int targetY, bool useMask, QRgb mask)
+void copyBlock(QImage &face, const QImage &strip, int sourceX, int sourceY, int w, int h, int targetX, int targetY,
+               bool useMask, QRgb mask)
 {
     const QRgb maskRgb = mask & 0x00ffffffu;
     for (int row = 0; row < h; ++row) {
@@ -79,8 +77,7 @@ void copyBlock(QImage &face, const QImage &strip, int sourceX, int sourceY, int 
             } else if (alpha > 0) {
                 const QRgb under = target[tx];
                 const int keep = 255 - alpha;
-                target[tx] = qRgb(qRed(pixel) + qRed(under) * keep / 255,
-                                  qGreen(pixel) + qGreen(under) * keep / 255,
+                target[tx] = qRgb(qRed(pixel) + qRed(under) * keep / 255, qGreen(pixel) + qGreen(under) * keep / 255,
                                   qBlue(pixel) + qBlue(under) * keep / 255);
             }
         }
@@ -100,8 +97,7 @@ int drawPicture(QImage &face, const FaceInput &input, int textWidth)
     const double frameWidth = double(input.picture.width()) / pictureCount;
     const int pictureHeight = input.picture.height();
 
-    double x = input.caption.isEmpty() ? (w - frameWidth) / 2.0
-                                       : (w - textWidth - frameWidth - 5) / 2.0;
+    double x = input.caption.isEmpty() ? (w - frameWidth) / 2.0 : (w - textWidth - frameWidth - 5) / 2.0;
     int y = roundHalfEven((h - pictureHeight) / 2.0);
     if (input.pressed) {
         x += input.pictureOffset;
@@ -136,8 +132,8 @@ int drawPicture(QImage &face, const FaceInput &input, int textWidth)
     const int copyWidth = roundHalfEven(frameWidth - cutLeft + cutRight);
     const int copyHeight = pictureHeight - cutTop + cutBottom;
     if (copyWidth > 0 && copyHeight > 0)
-        copyBlock(face, input.picture, sourceX, cutTop, copyWidth, copyHeight, roundHalfEven(x), y,
-                  input.useMaskColor, input.maskColor);
+        copyBlock(face, input.picture, sourceX, cutTop, copyWidth, copyHeight, roundHalfEven(x), y, input.useMaskColor,
+                  input.maskColor);
     return roundHalfEven(cutLeft);
 }
 

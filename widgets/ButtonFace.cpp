@@ -11,17 +11,15 @@ namespace {
 
 // A corner pixel of the left side; the right side mirrors it (x becomes W - 1 - x).
 // A negative y counts from the bottom: -1 is row H - 1.
-struct CornerPixel
-{
+struct CornerPixel {
     int x;
     int y;
     int border;
 };
 
 constexpr CornerPixel kCornerPixels[] = {
-    {1, 0, 2},   {2, 0, 3},   {0, 1, 4},   {1, 1, 5},   {2, 1, 6},   {0, 2, 7},
-    {1, 2, 8},   {2, 2, 9},   {0, 3, 10},  {1, 3, 11},  {1, -1, 12}, {2, -1, 13},
-    {0, -2, 14}, {1, -2, 15}, {2, -2, 16}, {0, -3, 17}, {1, -3, 18}, {2, -3, 19},
+    {1, 0, 2},  {2, 0, 3},   {0, 1, 4},   {1, 1, 5},   {2, 1, 6},   {0, 2, 7},   {1, 2, 8},   {2, 2, 9},   {0, 3, 10},
+    {1, 3, 11}, {1, -1, 12}, {2, -1, 13}, {0, -2, 14}, {1, -2, 15}, {2, -2, 16}, {0, -3, 17}, {1, -3, 18}, {2, -3, 19},
 };
 
 void paintGradients(FaceCanvas &canvas, const FaceColors &colors, int middle)
@@ -85,10 +83,7 @@ void paintBorder(FaceCanvas &canvas, const FaceColors &colors)
 
 } // namespace
 
-int faceMiddle(int height)
-{
-    return roundHalfEven(height / 2.2);
-}
+int faceMiddle(int height) { return roundHalfEven(height / 2.2); }
 
 void paintFace(QImage &face, const FaceInput &input)
 {

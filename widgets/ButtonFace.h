@@ -11,8 +11,7 @@
 namespace widgets {
 
 // Everything the face of a VistaButton depends on.
-struct FaceInput
-{
+struct FaceInput {
     ButtonState state = ButtonState::Normal;
     bool enabled = true;
     // A mouse button or the space bar is held down on the button.

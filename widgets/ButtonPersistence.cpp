@@ -26,10 +26,14 @@ QColor systemColor(quint32 index)
 {
     const QPalette palette = QGuiApplication::palette();
     switch (index) {
-    case 5: return palette.color(QPalette::Base);        // window background
-    case 8: return palette.color(QPalette::Text);        // window text
-    case 18: return palette.color(QPalette::ButtonText); // button text
-    default: return palette.color(QPalette::Button);     // 15, button face, and the rest
+    case 5:
+        return palette.color(QPalette::Base); // window background
+    case 8:
+        return palette.color(QPalette::Text); // window text
+    case 18:
+        return palette.color(QPalette::ButtonText); // button text
+    default:
+        return palette.color(QPalette::Button); // 15, button face, and the rest
     }
 }
 

@@ -10,8 +10,7 @@
 namespace widgets {
 
 // The settings a VistaButton keeps with the layout of its window.
-struct ButtonSettings
-{
+struct ButtonSettings {
     QString caption;
     QColor foreColor;
     QFont font;

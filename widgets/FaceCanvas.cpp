@@ -18,8 +18,7 @@ int gradientChannel(int top, int bottom, int step, int steps)
 
 FaceCanvas::FaceCanvas(QImage &image)
     : m_image(image)
-{
-}
+{}
 
 void FaceCanvas::span(int y, int from, int to, QRgb color)
 {
@@ -39,15 +38,9 @@ void FaceCanvas::clear(QRgb color)
         span(y, 0, width(), color);
 }
 
-void FaceCanvas::pixel(int x, int y, QRgb color)
-{
-    span(y, x, x + 1, color);
-}
+void FaceCanvas::pixel(int x, int y, QRgb color) { span(y, x, x + 1, color); }
 
-void FaceCanvas::run(int x1, int x2, int y, QRgb color)
-{
-    span(y, std::min(x1, x2), std::max(x1, x2) + 1, color);
-}
+void FaceCanvas::run(int x1, int x2, int y, QRgb color) { span(y, std::min(x1, x2), std::max(x1, x2) + 1, color); }
 
 void FaceCanvas::box(int x1, int y1, int x2, int y2, QRgb color)
 {

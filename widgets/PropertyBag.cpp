@@ -26,8 +26,7 @@ QVariant PropertyBag::readProperty(const QString &name, const QVariant &defaultV
 
 bool PropertyBag::contains(const QString &name) const
 {
-    return std::any_of(m_entries.cbegin(), m_entries.cend(),
-                       [&](const auto &entry) { return entry.first == name; });
+    return std::any_of(m_entries.cbegin(), m_entries.cend(), [&](const auto &entry) { return entry.first == name; });
 }
 
 void PropertyBag::remove(const QString &name)

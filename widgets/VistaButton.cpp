@@ -85,10 +85,7 @@ void VistaButton::setBackColor(const QColor &color)
     redraw();
 }
 
-void VistaButton::setPictureOffset(int offset)
-{
-    m_pictureOffset = qint16(std::clamp(offset, -32768, 32767));
-}
+void VistaButton::setPictureOffset(int offset) { m_pictureOffset = qint16(std::clamp(offset, -32768, 32767)); }
 
 const QImage &VistaButton::face()
 {
@@ -97,15 +94,9 @@ const QImage &VistaButton::face()
     return m_face;
 }
 
-void VistaButton::setWidgetUnderCursor(WidgetUnderCursor probe)
-{
-    m_widgetUnderCursor = std::move(probe);
-}
+void VistaButton::setWidgetUnderCursor(WidgetUnderCursor probe) { m_widgetUnderCursor = std::move(probe); }
 
-QSize VistaButton::sizeHint() const
-{
-    return {75, 25};
-}
+QSize VistaButton::sizeHint() const { return {75, 25}; }
 
 void VistaButton::writeProperties(PropertyBag &bag) const
 {
@@ -188,8 +179,8 @@ void VistaButton::syncTabStop()
     if (isEnabled()) {
         if (m_tabStopTaken) {
             if (tabStop != m_savedTabStop)
-                setFocusPolicy(Qt::FocusPolicy(m_savedTabStop ? focusPolicy() | Qt::TabFocus
-                                                              : focusPolicy() & ~Qt::TabFocus));
+                setFocusPolicy(
+                    Qt::FocusPolicy(m_savedTabStop ? focusPolicy() | Qt::TabFocus : focusPolicy() & ~Qt::TabFocus));
             m_tabStopTaken = false;
         }
     } else if (tabStop) {
@@ -272,9 +263,6 @@ void VistaButton::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, m_face);
 }
 
-void VistaButton::resizeEvent(QResizeEvent *)
-{
-    redraw();
-}
+void VistaButton::resizeEvent(QResizeEvent *) { redraw(); }
 
 } // namespace widgets

@@ -110,8 +110,7 @@ signals:
     // Effect: 1 copy, 2 move, 4 link, added together. State: 0 entering, 1 leaving (data
     // is then null), 2 moving over.
     void OLEDragDrop(const QMimeData *data, int effect, int button, int shift, float x, float y);
-    void OLEDragOver(const QMimeData *data, int effect, int button, int shift, float x, float y,
-                     int state);
+    void OLEDragOver(const QMimeData *data, int effect, int button, int shift, float x, float y, int state);
     void KeyDown(int keyCode, int shift);
     void KeyPress(int keyAscii);
     void KeyUp(int keyCode, int shift);

@@ -1,7 +1,6 @@
 // How a VistaButton answers the mouse, the keyboard, focus, hover polling and dragging.
-#include "widgets/VistaButton.h"
-
 #include "widgets/KeyCodes.h"
+#include "widgets/VistaButton.h"
 
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -26,15 +25,9 @@ constexpr int kDragOver = 2;
 
 } // namespace
 
-bool VistaButton::isInside(float x, float y) const
-{
-    return x >= 0 && x < width() && y >= 0 && y < height();
-}
+bool VistaButton::isInside(float x, float y) const { return x >= 0 && x < width() && y >= 0 && y < height(); }
 
-bool VistaButton::isMouseOver() const
-{
-    return m_widgetUnderCursor && m_widgetUnderCursor() == this;
-}
+bool VistaButton::isMouseOver() const { return m_widgetUnderCursor && m_widgetUnderCursor() == this; }
 
 void VistaButton::startHover()
 {
@@ -98,8 +91,8 @@ void VistaButton::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         m_clickPending = true;
     const QPointF position = event->position();
-    mouseDown(mouseButtonCode(event->button()), shiftStateOf(event->modifiers()),
-              float(position.x()), float(position.y()));
+    mouseDown(mouseButtonCode(event->button()), shiftStateOf(event->modifiers()), float(position.x()),
+              float(position.y()));
 }
 
 void VistaButton::mouseMoveEvent(QMouseEvent *event)
@@ -133,12 +126,11 @@ void VistaButton::mouseReleaseEvent(QMouseEvent *event)
     bool click = false;
     if (event->button() == Qt::LeftButton) {
         const QPoint point = position.toPoint();
-        click = m_clickPending && rect().contains(point)
-                && (mask().isEmpty() || mask().contains(point));
+        click = m_clickPending && rect().contains(point) && (mask().isEmpty() || mask().contains(point));
         m_clickPending = false;
     }
-    if (!mouseUp(mouseButtonCode(event->button()), shiftStateOf(event->modifiers()),
-                 float(position.x()), float(position.y())))
+    if (!mouseUp(mouseButtonCode(event->button()), shiftStateOf(event->modifiers()), float(position.x()),
+                 float(position.y())))
         return;
     if (click)
         emit Click();
@@ -204,9 +196,8 @@ void VistaButton::dragEnterEvent(QDragEnterEvent *event)
     if (!isEnabled())
         return;
     const QPointF position = event->position();
-    emit OLEDragOver(event->mimeData(), int(event->possibleActions()),
-                     mouseButtonCode(event->buttons()), shiftStateOf(event->modifiers()),
-                     float(position.x()), float(position.y()), kDragEnter);
+    emit OLEDragOver(event->mimeData(), int(event->possibleActions()), mouseButtonCode(event->buttons()),
+                     shiftStateOf(event->modifiers()), float(position.x()), float(position.y()), kDragEnter);
     event->acceptProposedAction();
 }
 
@@ -215,9 +206,8 @@ void VistaButton::dragMoveEvent(QDragMoveEvent *event)
     if (!isEnabled())
         return;
     const QPointF position = event->position();
-    emit OLEDragOver(event->mimeData(), int(event->possibleActions()),
-                     mouseButtonCode(event->buttons()), shiftStateOf(event->modifiers()),
-                     float(position.x()), float(position.y()), kDragOver);
+    emit OLEDragOver(event->mimeData(), int(event->possibleActions()), mouseButtonCode(event->buttons()),
+                     shiftStateOf(event->modifiers()), float(position.x()), float(position.y()), kDragOver);
     event->acceptProposedAction();
 }
 
@@ -232,9 +222,8 @@ void VistaButton::dropEvent(QDropEvent *event)
     if (!isEnabled())
         return;
     const QPointF position = event->position();
-    emit OLEDragDrop(event->mimeData(), int(event->dropAction()),
-                     mouseButtonCode(event->buttons()), shiftStateOf(event->modifiers()),
-                     float(position.x()), float(position.y()));
+    emit OLEDragDrop(event->mimeData(), int(event->dropAction()), mouseButtonCode(event->buttons()),
+                     shiftStateOf(event->modifiers()), float(position.x()), float(position.y()));
     event->acceptProposedAction();
 }
 

@@ -21,8 +21,7 @@ std::string_view trimmed(std::string_view text)
 
 DelimitedReader::DelimitedReader(std::string_view text)
     : m_text(text)
-{
-}
+{}
 
 bool DelimitedReader::atEnd() const { return m_pos >= m_text.size(); }
 

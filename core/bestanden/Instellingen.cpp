@@ -29,8 +29,8 @@ bool leesVelden(Algemeen &state, DelimitedReader &reader)
         *component = int(*value);
     }
 
-    const auto seconden = reader.readInteger(std::numeric_limits<std::int32_t>::min(),
-                                             std::numeric_limits<std::int32_t>::max());
+    const auto seconden =
+        reader.readInteger(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
     if (!seconden)
         return false;
     state.QuizSeconden = std::int32_t(*seconden);

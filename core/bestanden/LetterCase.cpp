@@ -64,11 +64,16 @@ char32_t lower(char32_t c)
     if (c <= 0xDE && c != 0xD7)
         return c + 32;
     switch (c) {
-    case 0x0160: return 0x0161; // Š
-    case 0x0152: return 0x0153; // Œ
-    case 0x017D: return 0x017E; // Ž
-    case 0x0178: return 0x00FF; // Ÿ
-    default: return c;
+    case 0x0160:
+        return 0x0161; // Š
+    case 0x0152:
+        return 0x0153; // Œ
+    case 0x017D:
+        return 0x017E; // Ž
+    case 0x0178:
+        return 0x00FF; // Ÿ
+    default:
+        return c;
     }
 }
 
@@ -81,16 +86,20 @@ char32_t upper(char32_t c)
     if (c <= 0xFE && c != 0xF7)
         return c - 32;
     switch (c) {
-    case 0x0161: return 0x0160;
-    case 0x0153: return 0x0152;
-    case 0x017E: return 0x017D;
-    case 0x00FF: return 0x0178;
-    default: return c;
+    case 0x0161:
+        return 0x0160;
+    case 0x0153:
+        return 0x0152;
+    case 0x017E:
+        return 0x017D;
+    case 0x00FF:
+        return 0x0178;
+    default:
+        return c;
     }
 }
 
-template<typename Mapping>
-std::string mapped(std::string_view text, Mapping map)
+template <typename Mapping> std::string mapped(std::string_view text, Mapping map)
 {
     std::string out;
     out.reserve(text.size());

@@ -20,7 +20,11 @@ constexpr int MaxPogingen = 10000;
 class BezigVlag
 {
 public:
-    explicit BezigVlag(bool &vlag) : m_vlag(vlag) { m_vlag = true; }
+    explicit BezigVlag(bool &vlag)
+        : m_vlag(vlag)
+    {
+        m_vlag = true;
+    }
     ~BezigVlag() { m_vlag = false; }
     BezigVlag(const BezigVlag &) = delete;
     BezigVlag &operator=(const BezigVlag &) = delete;
@@ -38,15 +42,14 @@ std::string rondeTekst(int rondeNummer) { return "Ronde : " + std::to_string(ron
 std::string eindeRondeTekst(int rondeNummer)
 {
     return "Einde van ronde " + std::to_string(rondeNummer) + ", klik op de button" + "\r\n"
-           + "Nieuw voor een volgende ronde...";
+        + "Nieuw voor een volgende ronde...";
 }
 
 BingoRonde::BingoRonde(Algemeen &state, RandomSource &random, BingoWeergave &weergave)
     : m_state(state)
     , m_random(random)
     , m_weergave(weergave)
-{
-}
+{}
 
 void BingoRonde::TrekLetter()
 {

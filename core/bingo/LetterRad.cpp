@@ -4,10 +4,7 @@
 
 namespace core {
 
-RadPositie letterPositie(int i)
-{
-    return LetterPositie[std::size_t(std::clamp(i, 1, AantalLetters) - 1)];
-}
+RadPositie letterPositie(int i) { return LetterPositie[std::size_t(std::clamp(i, 1, AantalLetters) - 1)]; }
 
 std::vector<RadStap> DraaiRondgangStappen()
 {

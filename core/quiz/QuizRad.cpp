@@ -13,10 +13,7 @@ constexpr int LetterInspringing = 19;
 
 } // namespace
 
-RadPositie quizRadPositie(int p)
-{
-    return QuizRadTabel[std::size_t(std::clamp(p, 1, QuizRadPosities) - 1)];
-}
+RadPositie quizRadPositie(int p) { return QuizRadTabel[std::size_t(std::clamp(p, 1, QuizRadPosities) - 1)]; }
 
 int kiesQuizPositie(RandomSource &random)
 {

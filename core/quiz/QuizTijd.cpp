@@ -3,10 +3,7 @@
 namespace core {
 namespace {
 
-std::string tweeCijfers(std::int32_t waarde)
-{
-    return (waarde <= 9 ? "0" : "") + std::to_string(waarde);
-}
+std::string tweeCijfers(std::int32_t waarde) { return (waarde <= 9 ? "0" : "") + std::to_string(waarde); }
 
 } // namespace
 

@@ -137,9 +137,6 @@ bool ScoreLijst::remove(std::string_view entry)
 
 void ScoreLijst::removeAll() { m_entries.clear(); }
 
-std::vector<std::string> ScoreLijst::descending() const
-{
-    return {m_entries.rbegin(), m_entries.rend()};
-}
+std::vector<std::string> ScoreLijst::descending() const { return {m_entries.rbegin(), m_entries.rend()}; }
 
 } // namespace core

@@ -15,9 +15,8 @@ bool lettersBeschikbaar(std::string_view woord, const std::array<std::string, 13
 {
     std::vector<std::string_view> pool(quizLetters.begin() + 1, quizLetters.end());
     for (const std::string_view teken : utf8Tekens(woord)) {
-        const auto gevonden = std::find_if(pool.begin(), pool.end(), [&](std::string_view letter) {
-            return !letter.empty() && letter == teken;
-        });
+        const auto gevonden = std::find_if(pool.begin(), pool.end(),
+                                           [&](std::string_view letter) { return !letter.empty() && letter == teken; });
         if (gevonden == pool.end())
             return false;
         pool.erase(gevonden);

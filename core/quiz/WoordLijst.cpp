@@ -11,10 +11,7 @@
 namespace core {
 namespace {
 
-bool needsQuotes(std::string_view word)
-{
-    return word.find_first_of(",\"\r\n") != std::string_view::npos;
-}
+bool needsQuotes(std::string_view word) { return word.find_first_of(",\"\r\n") != std::string_view::npos; }
 
 void appendQuoted(std::string &out, std::string_view word)
 {

@@ -52,9 +52,8 @@ std::string ontbrekendeLijstenMelding(const std::vector<int> &lengtes)
         namen += "Woord-" + std::to_string(lengtes[i]) + ".lst";
     }
     const bool een = lengtes.size() == 1;
-    return std::string(een ? "De woordenlijst " : "De woordenlijsten ") + namen
-           + (een ? " ontbreekt" : " ontbreken")
-           + " in de map Data.\r\nWoorden van die lengte zijn als niet gevonden (X) geteld.";
+    return std::string(een ? "De woordenlijst " : "De woordenlijsten ") + namen + (een ? " ontbreekt" : " ontbreken")
+        + " in de map Data.\r\nWoorden van die lengte zijn als niet gevonden (X) geteld.";
 }
 
 } // namespace core

@@ -114,10 +114,7 @@ std::string woordLijstPad(const std::string &map, int lengte)
     return map + "/Woord-" + std::to_string(lengte) + ".lst";
 }
 
-bool staatInLijst(std::string_view lijst, std::string_view woord1252)
-{
-    return zoekAlsRegel(lijst, woord1252);
-}
+bool staatInLijst(std::string_view lijst, std::string_view woord1252) { return zoekAlsRegel(lijst, woord1252); }
 
 ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord)
 {

@@ -42,7 +42,11 @@ struct VasteReeks : RandomSource {
 // letter, W for a cleared board. Keys may be pressed from inside every step, as the wheel runs
 // let window events through.
 struct Bingo : BingoWeergave {
-    explicit Bingo(RandomSource &random) : ronde(state, random, *this) { ronde.startNaOpstarten(); }
+    explicit Bingo(RandomSource &random)
+        : ronde(state, random, *this)
+    {
+        ronde.startNaOpstarten();
+    }
     void toon(const std::string &wat) { log += wat, tussendoor(); }
     void toonBeurt(const std::string &tekst) override { toon("[" + tekst + "]"); }
     void toonRonde(const std::string &tekst) override { toon("[" + tekst + "]"); }

@@ -74,9 +74,8 @@ int main(int argc, char **argv)
         t.algemeen.ReclameTekst = argv[3];
         print::SysteemPrinters systeem;
         print::Printerkeuze keuze(systeem);
-        ui::Afdrukmiddelen middelen{keuze, [&](QWidget *, const QString &voorstel) {
-                                        return pdfMap.filePath(QFileInfo(voorstel).fileName());
-                                    }};
+        ui::Afdrukmiddelen middelen{
+            keuze, [&](QWidget *, const QString &voorstel) { return pdfMap.filePath(QFileInfo(voorstel).fileName()); }};
 
         std::printf("printers: %s\n", qPrintable(keuze.lijst().join(QStringLiteral(", "))));
         ui::AfdrukForm form(main, middelen);

@@ -2,8 +2,8 @@
 
 #include "TestOmgeving.h"
 
-#include "ui/toolkit/Dialogen.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Dialogen.h"
 
 #include <gtest/gtest.h>
 

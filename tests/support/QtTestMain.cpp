@@ -1,5 +1,6 @@
 // Entry point of the Qt test programs: one QApplication for all GoogleTest cases.
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)

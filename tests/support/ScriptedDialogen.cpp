@@ -1,7 +1,7 @@
 #include "ScriptedDialogen.h"
 
 ui::Antwoord ScriptedDialogen::melding(QWidget *, const QString &tekst, const QString &titel, ui::Knoppen knoppen,
-                     ui::Icoon icoon)
+                                       ui::Icoon icoon)
 {
     meldingen.push_back({tekst, titel.isEmpty() ? ui::ProgrammaTitel : titel, knoppen, icoon});
     if (bijMelding)

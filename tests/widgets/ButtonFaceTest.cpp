@@ -1,13 +1,14 @@
 // Pixel rules of the button face: where each colour of a state lands, the gradients, the pressed
 // and focused shading, colours the look fixes, and where the picture and the caption go.
 #include "widgets/ButtonFace.h"
+
 #include "widgets/FaceColors.h"
 #include "widgets/Fonts.h"
 
-#include <gtest/gtest.h>
-
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <gtest/gtest.h>
 
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers" // GCC 12 on designated initialisers
 
@@ -67,10 +68,15 @@ TEST(ButtonFace, GradientBandsStartOnTheirRowAndDarkenDownwards)
             const QImage face = render(w, h, {.state = ButtonState(s)});
             const auto &g = faceColors(ButtonState(s)).gradient;
             const int in = s == int(kFocused) || s == int(kPressed) ? 11 : 3, glow = s == int(kFocused);
-            const struct { int left, right, first, last; QRgb from, to; } bands[] = {
-                {in, w - 1 - in, 2 + glow, m - 1, g[0], g[1]}, {in, w - 1 - in, m, h - 3 - glow, g[2], g[3]},
-                {1, 1, 4, m - 1, g[4], g[5]}, {w - 2, w - 2, 4, m - 1, g[4], g[5]},
-                {1, 1, m, h - 4, g[6], g[7]}, {w - 2, w - 2, m, h - 4, g[6], g[7]}};
+            const struct {
+                int left, right, first, last;
+                QRgb from, to;
+            } bands[] = {{in, w - 1 - in, 2 + glow, m - 1, g[0], g[1]},
+                         {in, w - 1 - in, m, h - 3 - glow, g[2], g[3]},
+                         {1, 1, 4, m - 1, g[4], g[5]},
+                         {w - 2, w - 2, 4, m - 1, g[4], g[5]},
+                         {1, 1, m, h - 4, g[6], g[7]},
+                         {w - 2, w - 2, m, h - 4, g[6], g[7]}};
             for (const auto &b : bands) {
                 int wrong = b.first == 2 || b.first == m ? face.pixel(b.left, b.first) != b.from : 0;
                 for (int y = b.first; y <= b.last; ++y) {
@@ -118,14 +124,18 @@ TEST(ButtonFace, BorderRingInnerLinesAndCornerPixelsInEveryState)
 // Colours the look itself fixes, so that a colour a shade off shows up.
 TEST(ButtonFace, AnchorColoursOfTheLook)
 {
-    const struct { ButtonState state; int x, y; QRgb colour; const char *why; } anchors[] = {
-        {ButtonState::Normal, 0, 12, qRgb(112, 112, 112), "at rest the outline is mid grey"},
-        {ButtonState::MouseOver, 0, 12, qRgb(60, 127, 177), "hovering outlines the button in blue"},
-        {ButtonState::MouseOver, 37, 2, qRgb(234, 246, 253), "the hovered glass starts pale sky blue"},
-        {ButtonState::MouseOver, 37, 11, qRgb(190, 230, 253), "and is a deeper blue in its lower half"},
-        {kPressed, 3, 2, qRgb(220, 237, 246), "pressed, the top corners are shaded grey-blue"},
-        {kFocused, 37, 2, qRgb(166, 233, 251), "the focus glow is light cyan"},
-        {kDisabled, 37, 22, qRgb(244, 244, 244), "the disabled glass is flat light grey"}};
+    const struct {
+        ButtonState state;
+        int x, y;
+        QRgb colour;
+        const char *why;
+    } anchors[] = {{ButtonState::Normal, 0, 12, qRgb(112, 112, 112), "at rest the outline is mid grey"},
+                   {ButtonState::MouseOver, 0, 12, qRgb(60, 127, 177), "hovering outlines the button in blue"},
+                   {ButtonState::MouseOver, 37, 2, qRgb(234, 246, 253), "the hovered glass starts pale sky blue"},
+                   {ButtonState::MouseOver, 37, 11, qRgb(190, 230, 253), "and is a deeper blue in its lower half"},
+                   {kPressed, 3, 2, qRgb(220, 237, 246), "pressed, the top corners are shaded grey-blue"},
+                   {kFocused, 37, 2, qRgb(166, 233, 251), "the focus glow is light cyan"},
+                   {kDisabled, 37, 22, qRgb(244, 244, 244), "the disabled glass is flat light grey"}};
     for (const auto &a : anchors)
         EXPECT_EQ(render(75, 25, {.state = a.state}).pixel(a.x, a.y), a.colour) << a.why;
 }
@@ -155,7 +165,12 @@ TEST(ButtonPicture, FramePlaceMaskAndClippingOnAWhiteFace)
     QPainter(&icon).fillRect(4, 4, 8, 8, kRed);
     halfRed.fill(Qt::transparent);
     QPainter(&halfRed).fillRect(0, 5, 10, 1, QColor(255, 0, 0, 128));
-    const struct { FaceInput input; QRgb colour; QRect where; const char *why; } cases[] = {
+    const struct {
+        FaceInput input;
+        QRgb colour;
+        QRect where;
+        const char *why;
+    } cases[] = {
         {{.state = kFocused}, kWhite, {0, 0, 30, 30}, "without background, focused shows the back colour"},
         {{.state = ButtonState::MouseOver}, kWhite, {}, "but the hovered face shows"},
         {{.picture = two, .pictureOffset = 2}, kRed, {9, 10, 12, 10}, "frame 0; the offset only when pressed"},
@@ -181,13 +196,24 @@ TEST(ButtonPicture, FramePlaceMaskAndClippingOnAWhiteFace)
 TEST(ButtonCaption, CentredInForeColorOrGreyWhenDisabled)
 {
     const QString wraps = "een twee drie vier";
-    const struct { int w, h; QString caption; ButtonState state; QImage picture; } cases[] = {
-        {75, 25, "Annuleren", ButtonState::Normal, {}}, {45, 50, wraps, kDisabled, {}},
-        {45, 51, wraps, kFocused, {}}, {45, 64, wraps, ButtonState::Normal, {}},
-        {100, 30, "Opslaan", ButtonState::Normal, strip({0xffc80000}, 16, 8)}};
+    const struct {
+        int w, h;
+        QString caption;
+        ButtonState state;
+        QImage picture;
+    } cases[] = {{75, 25, "Annuleren", ButtonState::Normal, {}},
+                 {45, 50, wraps, kDisabled, {}},
+                 {45, 51, wraps, kFocused, {}},
+                 {45, 64, wraps, ButtonState::Normal, {}},
+                 {100, 30, "Opslaan", ButtonState::Normal, strip({0xffc80000}, 16, 8)}};
     for (const auto &c : cases) {
-        const QImage face = render(c.w, c.h, {.state = c.state, .noBackground = true, .caption = c.caption,
-                                              .foreColor = 0xffc80000, .picture = c.picture, .pictures = 1});
+        const QImage face = render(c.w, c.h,
+                                   {.state = c.state,
+                                    .noBackground = true,
+                                    .caption = c.caption,
+                                    .foreColor = 0xffc80000,
+                                    .picture = c.picture,
+                                    .pictures = 1});
         const QRect ink = areaOf(face, kWhite, true);
         EXPECT_EQ(areaOf(face, c.state == kDisabled ? qRgb(131, 131, 131) : 0xffc80000), ink) << "one colour";
         EXPECT_EQ(ink.height() > QFontMetrics(designFont("Arial", 8.25)).height(), c.w == 45) << "wraps";

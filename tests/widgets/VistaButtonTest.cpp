@@ -1,16 +1,17 @@
 // The button's behaviour: signals and states under the mouse, the keyboard, focus, hover polling
 // and dragging; its tab stop; writing its settings and keeping them in a property bag.
-#include "widgets/ButtonPersistence.h"
-#include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
-#include <gtest/gtest.h>
+#include "widgets/ButtonPersistence.h"
+#include "widgets/Fonts.h"
 
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
@@ -45,8 +46,10 @@ QString play(const QString &script)
     button.setAcceptDrops(true);
     QWidget *under = nullptr;
     button.setWidgetUnderCursor([&under] { return under; });
-#define LOG(signal) QObject::connect(&button, &VistaButton::signal, [&log](auto... a) { \
-        log << #signal + (sizeof...(a) ? "(" + QStringList{text(a)...}.join(',') + ")" : QString()); })
+#define LOG(signal)                                                                                                    \
+    QObject::connect(&button, &VistaButton::signal, [&log](auto... a) {                                                \
+        log << #signal + (sizeof...(a) ? "(" + QStringList{text(a)...}.join(',') + ")" : QString());                   \
+    })
     LOG(Click), LOG(MouseIn), LOG(MouseOut), LOG(MouseDown), LOG(MouseMove), LOG(MouseUp), LOG(KeyDown);
     LOG(KeyPress), LOG(KeyUp), LOG(OLEDragOver), LOG(OLEDragDrop);
     QObject::connect(&dialog, &QDialog::rejected, [&log] { log << "Rejected"; });
@@ -57,15 +60,16 @@ QString play(const QString &script)
         const QPoint at(part.captured(3).toInt(), part.captured(4).toInt());
         const auto held = [&](char letter) { return part.captured(5).contains(QLatin1Char(letter)); };
         const bool on = part.captured(2) == "on";
-        const auto mods = Qt::KeyboardModifiers::fromInt(
-            held('S') * Qt::ShiftModifier | held('C') * Qt::ControlModifier | held('A') * Qt::AltModifier);
+        const auto mods = Qt::KeyboardModifiers::fromInt(held('S') * Qt::ShiftModifier | held('C') * Qt::ControlModifier
+                                                         | held('A') * Qt::AltModifier);
         const Qt::MouseButton mb = held('R') ? Qt::RightButton : held('M') ? Qt::MiddleButton : Qt::LeftButton;
         const auto send = [&](QEvent &&event) { QApplication::sendEvent(&button, &event); };
         const auto mouse = [&](auto type, auto b, auto bs) { send(QMouseEvent(type, at, at, b, bs, mods)); };
         const auto space = [&](auto type, bool rep) { send(QKeyEvent(type, Qt::Key_Space, {}, " ", rep)); };
         std::map<QString, std::function<void()>> steps = {
             {"in", [&] { under = &button, mouse(QEvent::MouseMove, Qt::NoButton, Qt::NoButton); }},
-            {"out", [&] { under = nullptr; }}, {"drag", [&] { mouse(QEvent::MouseMove, Qt::NoButton, mb); }},
+            {"out", [&] { under = nullptr; }},
+            {"drag", [&] { mouse(QEvent::MouseMove, Qt::NoButton, mb); }},
             {"down", [&] { mouse(QEvent::MouseButtonPress, mb, mb); }},
             {"dbl", [&] { mouse(QEvent::MouseButtonDblClick, mb, mb); }},
             {"up", [&] { mouse(QEvent::MouseButtonRelease, mb, Qt::NoButton); }},
@@ -75,10 +79,12 @@ QString play(const QString &script)
             {"key", [&] { QTest::keyClick(&button, QKeySequence(part.captured(2))[0].key(), mods); }},
             {"focus", [&] { send(QFocusEvent(QEvent::FocusIn)); }},
             {"blur", [&] { send(QFocusEvent(QEvent::FocusOut)); }},
-            {"enabled", [&] { button.setEnabled(on); }}, {"window", [&] { dialog.setEnabled(on); }},
+            {"enabled", [&] { button.setEnabled(on); }},
+            {"window", [&] { dialog.setEnabled(on); }},
             {"trap", [&] { QObject::connect(&button, &VistaButton::Click, [&] { button.setEnabled(false); }); }},
             {"wait", [&] { EXPECT_TRUE(QTest::qWaitFor([&] { return !button.isHovering(); }, 1000)); }},
-            {"idle", [&] { QTest::qWait(30); }}, {"dragleave", [&] { send(QDragLeaveEvent()); }},
+            {"idle", [&] { QTest::qWait(30); }},
+            {"dragleave", [&] { send(QDragLeaveEvent()); }},
             {"dragin", [&] { send(QDragEnterEvent(at, Qt::CopyAction | Qt::MoveAction, &data, mb, mods)); }},
             {"dragmove", [&] { send(QDragMoveEvent(at, Qt::CopyAction, &data, mb, mods)); }},
             {"drop", [&] { send(QDropEvent(at, Qt::CopyAction, &data, mb, mods)); }},
@@ -93,7 +99,11 @@ QString play(const QString &script)
 
 // One setting: a write that changes it, its value then as stored, what a new button "Knop" stores
 // and what a missing key gives (for the font, invalid: the reader's own font stays).
-struct Setting { const char *key; std::function<void(VistaButton &)> write; QVariant value, fresh, missing; };
+struct Setting {
+    const char *key;
+    std::function<void(VistaButton &)> write;
+    QVariant value, fresh, missing;
+};
 
 std::vector<Setting> settingsTable()
 {
@@ -121,48 +131,56 @@ std::vector<Setting> settingsTable()
 
 TEST(ButtonEvents, SignalsAndStatesFollowTheInput)
 {
-    const struct { const char *script, *raised; } cases[] = {
-        // A click; the mouse buttons and Shift, Ctrl, Alt are reported, and only the left button clicks.
-        {"in@10,10 =MouseOver down@12,11 =Pressed up@12,11 =MouseOver down@5,6+RSC =Pressed up@5,6+RA "
-         "down@5,6+M up@5,6+M", "MouseMove(0,0,10,10) MouseIn MouseDown(1,0,12,11) MouseUp(1,0,12,11) Click "
-         "MouseDown(2,3,5,6) MouseUp(2,4,5,6) MouseDown(4,0,5,6) MouseUp(4,0,5,6)"},
-        // MouseOut exactly once after leaving; the look falls back to normal or focused.
-        {"in@3,3 idle =MouseOver out wait =Normal idle focus in@3,3+SC out wait =Focused",
-         "MouseMove(0,0,3,3) MouseIn MouseOut MouseMove(0,3,3,3) MouseIn MouseOut"},
-        // Dragging off gives no Click, and the look stays mouse-over till the release; dragging back
-        // on presses again.
-        {"in@10,10 down@10,10 out drag@120,10 =MouseOver wait =MouseOver up@120,10 =Normal down@9,9 drag@-5,9 "
-         "drag@9,9 =Pressed up@9,9", "MouseMove(0,0,10,10) MouseIn MouseDown(1,0,10,10) MouseMove(1,0,120,10) "
-         "MouseOut MouseUp(1,0,120,10) MouseDown(1,0,9,9) MouseMove(1,0,-5,9) MouseMove(1,0,9,9) MouseIn "
-         "MouseUp(1,0,9,9) Click"},
-        // A double click is two clicks; a release on a cut-off corner is none.
-        {"down@9,9 up@9,9 dbl@9,9 up@9,9 down@9,9 up@0,0", "MouseDown(1,0,9,9) MouseUp(1,0,9,9) Click "
-         "MouseDown(1,0,9,9) MouseUp(1,0,9,9) Click MouseDown(1,0,9,9) MouseUp(1,0,0,0)"},
-        // A held space bar presses and clicks once: MouseDown with button 0, and MouseUp at X = -1
-        // (not over the button).
-        {"focus space rep =Pressed spaceup =Focused", "MouseDown(0,0,0,0) KeyDown(32,0) KeyPress(32) "
-         "KeyDown(32,0) KeyPress(32) MouseUp(0,0,-1,0) Click KeyUp(32,0)"},
-        // Other keys are only reported; Escape goes on to the dialog.
-        {"focus key:Return key:A key:F1+S key:Esc key:Left =Focused", "KeyDown(13,0) KeyPress(13) KeyUp(13,0) "
-         "KeyDown(65,0) KeyPress(97) KeyUp(65,0) KeyDown(16,1) KeyDown(112,1) KeyUp(112,1) KeyUp(16,0) "
-         "KeyDown(27,0) KeyPress(27) Rejected KeyUp(27,0) KeyDown(37,0) KeyUp(37,0)"},
-        // Focus shows, unless the mouse is over the button.
-        {"focus =Focused blur =Normal in@3,3 focus =MouseOver blur =MouseOver", "MouseMove(0,0,3,3) MouseIn"},
-        // A disabled button raises nothing but the end of the polling; disabling forgets a press, and
-        // enabling shows normal even with the mouse over.
-        {"in@3,3 enabled:off out wait in@3,3 down@3,3 up@3,3 space spaceup focus blur =Disabled "
-         "enabled:on down@3,3 enabled:off enabled:on =Normal up@3,3",
-         "MouseMove(0,0,3,3) MouseIn MouseOut MouseDown(1,0,3,3) MouseUp(1,0,3,3)"},
-        // A Click handler that disables the button stops the rest.
-        {"trap space spaceup", "MouseDown(0,0,0,0) KeyDown(32,0) KeyPress(32) MouseUp(0,0,-1,0) Click"},
-        // A disabled button, by a write or by its window, leaves the tab order till enabled; only the
-        // window being disabled leaves the button's own setting on.
-        {"enabled:off =Disabled =Tab:off =Own:off enabled:on =Normal =Tab:on window:off =Disabled =Tab:off "
-         "=Own:on window:on =Normal =Tab:on", ""},
-        // Dragging over and dropping; effects 1 copy, 2 move; states 0 entering, 1 leaving, 2 moving over.
-        {"dragin@5,5 dragleave dragin@5,5 dragmove@6,5+S drop@6,5", "OLEDragOver(data,3,1,0,5,5,0) "
-         "OLEDragOver(none,0,0,0,0,0,1) OLEDragOver(data,3,1,0,5,5,0) OLEDragOver(data,1,1,1,6,5,2) "
-         "OLEDragDrop(data,1,1,0,6,5)"}};
+    const struct {
+        const char *script, *raised;
+    } cases[] = {// A click; the mouse buttons and Shift, Ctrl, Alt are reported, and only the left button clicks.
+                 {"in@10,10 =MouseOver down@12,11 =Pressed up@12,11 =MouseOver down@5,6+RSC =Pressed up@5,6+RA "
+                  "down@5,6+M up@5,6+M",
+                  "MouseMove(0,0,10,10) MouseIn MouseDown(1,0,12,11) MouseUp(1,0,12,11) Click "
+                  "MouseDown(2,3,5,6) MouseUp(2,4,5,6) MouseDown(4,0,5,6) MouseUp(4,0,5,6)"},
+                 // MouseOut exactly once after leaving; the look falls back to normal or focused.
+                 {"in@3,3 idle =MouseOver out wait =Normal idle focus in@3,3+SC out wait =Focused",
+                  "MouseMove(0,0,3,3) MouseIn MouseOut MouseMove(0,3,3,3) MouseIn MouseOut"},
+                 // Dragging off gives no Click, and the look stays mouse-over till the release; dragging back
+                 // on presses again.
+                 {"in@10,10 down@10,10 out drag@120,10 =MouseOver wait =MouseOver up@120,10 =Normal down@9,9 drag@-5,9 "
+                  "drag@9,9 =Pressed up@9,9",
+                  "MouseMove(0,0,10,10) MouseIn MouseDown(1,0,10,10) MouseMove(1,0,120,10) "
+                  "MouseOut MouseUp(1,0,120,10) MouseDown(1,0,9,9) MouseMove(1,0,-5,9) MouseMove(1,0,9,9) MouseIn "
+                  "MouseUp(1,0,9,9) Click"},
+                 // A double click is two clicks; a release on a cut-off corner is none.
+                 {"down@9,9 up@9,9 dbl@9,9 up@9,9 down@9,9 up@0,0",
+                  "MouseDown(1,0,9,9) MouseUp(1,0,9,9) Click "
+                  "MouseDown(1,0,9,9) MouseUp(1,0,9,9) Click MouseDown(1,0,9,9) MouseUp(1,0,0,0)"},
+                 // A held space bar presses and clicks once: MouseDown with button 0, and MouseUp at X = -1
+                 // (not over the button).
+                 {"focus space rep =Pressed spaceup =Focused",
+                  "MouseDown(0,0,0,0) KeyDown(32,0) KeyPress(32) "
+                  "KeyDown(32,0) KeyPress(32) MouseUp(0,0,-1,0) Click KeyUp(32,0)"},
+                 // Other keys are only reported; Escape goes on to the dialog.
+                 {"focus key:Return key:A key:F1+S key:Esc key:Left =Focused",
+                  "KeyDown(13,0) KeyPress(13) KeyUp(13,0) "
+                  "KeyDown(65,0) KeyPress(97) KeyUp(65,0) KeyDown(16,1) KeyDown(112,1) KeyUp(112,1) KeyUp(16,0) "
+                  "KeyDown(27,0) KeyPress(27) Rejected KeyUp(27,0) KeyDown(37,0) KeyUp(37,0)"},
+                 // Focus shows, unless the mouse is over the button.
+                 {"focus =Focused blur =Normal in@3,3 focus =MouseOver blur =MouseOver", "MouseMove(0,0,3,3) MouseIn"},
+                 // A disabled button raises nothing but the end of the polling; disabling forgets a press, and
+                 // enabling shows normal even with the mouse over.
+                 {"in@3,3 enabled:off out wait in@3,3 down@3,3 up@3,3 space spaceup focus blur =Disabled "
+                  "enabled:on down@3,3 enabled:off enabled:on =Normal up@3,3",
+                  "MouseMove(0,0,3,3) MouseIn MouseOut MouseDown(1,0,3,3) MouseUp(1,0,3,3)"},
+                 // A Click handler that disables the button stops the rest.
+                 {"trap space spaceup", "MouseDown(0,0,0,0) KeyDown(32,0) KeyPress(32) MouseUp(0,0,-1,0) Click"},
+                 // A disabled button, by a write or by its window, leaves the tab order till enabled; only the
+                 // window being disabled leaves the button's own setting on.
+                 {"enabled:off =Disabled =Tab:off =Own:off enabled:on =Normal =Tab:on window:off =Disabled =Tab:off "
+                  "=Own:on window:on =Normal =Tab:on",
+                  ""},
+                 // Dragging over and dropping; effects 1 copy, 2 move; states 0 entering, 1 leaving, 2 moving over.
+                 {"dragin@5,5 dragleave dragin@5,5 dragmove@6,5+S drop@6,5",
+                  "OLEDragOver(data,3,1,0,5,5,0) "
+                  "OLEDragOver(none,0,0,0,0,0,1) OLEDragOver(data,3,1,0,5,5,0) OLEDragOver(data,1,1,1,6,5,2) "
+                  "OLEDragDrop(data,1,1,0,6,5)"}};
     for (const auto &c : cases)
         EXPECT_EQ(play(c.script).toStdString(), c.raised) << c.script;
 }

@@ -6,10 +6,10 @@
 #include "print/PdfTarget.h"
 #include "print/Printers.h"
 #include "print/PrintJob.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/KlikLabel.h"
-#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"
@@ -52,12 +52,12 @@ struct SoortRegel {
 };
 
 const SoortRegel SoortRegels[4] = {
-    {print::KaartSoort::Bingo, "BingoKnop", "Label2", "Label4", "Label9", 240, QColor(200, 0, 0),
-     QColor(128, 0, 0), "Bingokaarten", "6 tabellen per A4"},
-    {print::KaartSoort::Random, "KienKnop", "Label3", "Label5", "Label10", 1260, QColor(0, 200, 0),
-     QColor(0, 128, 0), "Random Bingokaarten", "6 tabellen per A4"},
-    {print::KaartSoort::Breed, "Knop3", "Label7", "Label11", "Label12", 2280, QColor(0, 0, 200),
-     QColor(0, 0, 128), "Brede Bingokaarten", "3 tabellen per A4"},
+    {print::KaartSoort::Bingo, "BingoKnop", "Label2", "Label4", "Label9", 240, QColor(200, 0, 0), QColor(128, 0, 0),
+     "Bingokaarten", "6 tabellen per A4"},
+    {print::KaartSoort::Random, "KienKnop", "Label3", "Label5", "Label10", 1260, QColor(0, 200, 0), QColor(0, 128, 0),
+     "Random Bingokaarten", "6 tabellen per A4"},
+    {print::KaartSoort::Breed, "Knop3", "Label7", "Label11", "Label12", 2280, QColor(0, 0, 200), QColor(0, 0, 128),
+     "Brede Bingokaarten", "3 tabellen per A4"},
     {print::KaartSoort::VierBijVier, "Knop4", "Label13", "Label14", "Label15", 3300, QColor(200, 0, 200),
      QColor(128, 0, 128), "4 x 4 Bingokaarten", "6 tabellen per A4"},
 };
@@ -82,14 +82,15 @@ void maakVrijInTeTypen(QComboBox *combo)
 // Where the documents of one job go, and how a failure there is told.
 struct Doel {
     std::unique_ptr<print::DocumentTarget> target;
-    QString naam;   // the printer, or the PDF file
+    QString naam; // the printer, or the PDF file
     bool bestand = false;
 };
 
 QString foutTekst(const Doel &doel, const print::PrintJobResult &resultaat, int paginas)
 {
     if (doel.bestand)
-        return QStringLiteral("Het bestand \"%1\" kan niet worden geschreven.").arg(QDir::toNativeSeparators(doel.naam));
+        return QStringLiteral("Het bestand \"%1\" kan niet worden geschreven.")
+            .arg(QDir::toNativeSeparators(doel.naam));
     if (resultaat.documentsPrinted == 0)
         return QStringLiteral("De printer \"%1\" neemt de opdracht niet aan. Er is niets afgedrukt.").arg(doel.naam);
     return QStringLiteral("De printer \"%1\" is gestopt na %2 van de %3 pagina's.")
@@ -294,8 +295,8 @@ QString AfdrukForm::pdfVoorstel(print::KaartSoort soort) const
                               .arg(nu.jaar, 4, 10, QLatin1Char('0'))
                               .arg(nu.maand, 2, 10, QLatin1Char('0'))
                               .arg(nu.dag, 2, 10, QLatin1Char('0'));
-    return QDir(map).filePath(QString::fromLatin1(regelVan(soort).naam) + QLatin1Char(' ') + datum +
-                              QStringLiteral(".pdf"));
+    return QDir(map).filePath(QString::fromLatin1(regelVan(soort).naam) + QLatin1Char(' ') + datum
+                              + QStringLiteral(".pdf"));
 }
 
 void AfdrukForm::drukAf(print::KaartSoort soort)

@@ -1,10 +1,10 @@
 #include "ui/bingo/BingoScherm.h"
 
 #include "core/bingo/LetterRad.h"
-#include "ui/toolkit/Aanwijzer.h"
 #include "ui/bingo/BingoBord.h"
-#include "ui/toolkit/Dialogen.h"
 #include "ui/bingo/LetterRadPaneel.h"
+#include "ui/toolkit/Aanwijzer.h"
+#include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Omgeving.h"
 #include "widgets/VistaButton.h"
 
@@ -20,8 +20,7 @@ BingoScherm::BingoScherm(Omgeving &omgeving, LetterRadPaneel &rad, BingoBord &bo
     , m_rondeLabel(rondeLabel)
     , m_beurtLabel(beurtLabel)
     , m_venster(venster)
-{
-}
+{}
 
 BingoScherm::~BingoScherm() = default;
 

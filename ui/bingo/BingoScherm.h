@@ -19,8 +19,8 @@ struct Omgeving;
 class BingoScherm : public core::BingoWeergave
 {
 public:
-    BingoScherm(Omgeving &omgeving, LetterRadPaneel &rad, BingoBord &bord, QLabel &rondeLabel,
-                QLabel &beurtLabel, QWidget &venster);
+    BingoScherm(Omgeving &omgeving, LetterRadPaneel &rad, BingoBord &bord, QLabel &rondeLabel, QLabel &beurtLabel,
+                QWidget &venster);
     ~BingoScherm() override;
 
     void toonBeurt(const std::string &tekst) override;

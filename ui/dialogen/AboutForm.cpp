@@ -1,8 +1,8 @@
 #include "ui/dialogen/AboutForm.h"
 
 #include "core/Algemeen.h"
-#include "ui/toolkit/KlikLabel.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"

@@ -2,10 +2,10 @@
 
 #include "core/Algemeen.h"
 #include "core/GetalTekst.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/KlikLabel.h"
-#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"

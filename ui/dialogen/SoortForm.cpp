@@ -2,12 +2,12 @@
 
 #include "core/Algemeen.h"
 #include "ui/bingo/BingoBord.h"
-#include "ui/toolkit/Dialogen.h"
-#include "ui/toolkit/KlikLabel.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
-#include "ui/toolkit/Omgeving.h"
 #include "ui/quiz/QuizScherm.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/TekenPaneel.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"
@@ -115,7 +115,8 @@ void SoortForm::legUit()
 
 QImage SoortForm::voorbeeld(int index)
 {
-    return QImage(index == 1 ? QStringLiteral(":/images/rad-quiz-klein.png") : QStringLiteral(":/images/rad-bingo-klein.png"));
+    return QImage(index == 1 ? QStringLiteral(":/images/rad-quiz-klein.png")
+                             : QStringLiteral(":/images/rad-bingo-klein.png"));
 }
 
 void SoortForm::optionGeklikt(int index)
@@ -129,10 +130,11 @@ void SoortForm::okGeklikt()
     m_main.pic2()->stopAftellen();
 
     const bool quiz = m_option1[1]->isChecked();
-    const QString pad = m_main.omgeving().dataMap() + (quiz ? QStringLiteral("/rad-2.jpg") : QStringLiteral("/rad-1.jpg"));
+    const QString pad =
+        m_main.omgeving().dataMap() + (quiz ? QStringLiteral("/rad-2.jpg") : QStringLiteral("/rad-1.jpg"));
     if (!m_main.radPic()->laadPicture(pad)) {
-        m_main.omgeving().dialogen.melding(this, QStringLiteral("Kan gekozen afbeelding niet laden!"), QStringLiteral("Error"),
-                                           Knoppen::Ok, Icoon::Kritiek);
+        m_main.omgeving().dialogen.melding(this, QStringLiteral("Kan gekozen afbeelding niet laden!"),
+                                           QStringLiteral("Error"), Knoppen::Ok, Icoon::Kritiek);
         reject();
         return;
     }

@@ -2,10 +2,10 @@
 
 #include "core/bestanden/Windows1252.h"
 #include "core/quiz/WoordTeksten.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Kleuren.h"
-#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"

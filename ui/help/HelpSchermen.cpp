@@ -4,8 +4,8 @@
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/MenuBalk.h"
-#include "ui/toolkit/Omgeving.h"
 #include "ui/quiz/QuizScherm.h"
+#include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Randen.h"
 #include "ui/toolkit/TekenPaneel.h"
 #include "ui/toolkit/Twips.h"
@@ -32,10 +32,12 @@ const HelpRegel BingoTekst[] = {
      "Dit spel wordt gespeeld met de 26 letters van het alfabet. Hierdoor zijn deze bingo formulieren anders dan de ",
      "gewone Bingo formulieren. In het Alfabo Lotto formulier staan 21 verschillende "},
     {20, 84, Grijs, false,
-     "letters, dit zijn horizontaal in rijen 3,5,5,5,3 letters, de 4 hoeken zijn z.g. Free vakjes. Dit in tegenstelling bij het ",
+     "letters, dit zijn horizontaal in rijen 3,5,5,5,3 letters, de 4 hoeken zijn z.g. Free vakjes. Dit in "
+     "tegenstelling bij het ",
      "gewone Bingo is het middelste een Free vakje."},
     {20, 101, Grijs, false,
-     "Als alternatief kunnen er ook Bingokaarten worden afgedrukt met random letters waarbij dubbele letters voorkomen. ",
+     "Als alternatief kunnen er ook Bingokaarten worden afgedrukt met random letters waarbij dubbele letters "
+     "voorkomen. ",
      "In deze kaarten zijn geen Free vakjes aanwezig."},
     {20, 118, Grijs, false,
      "Hierdoor is het mogelijk om eerder een goede Bingo te hebben door meerdere letters tegelijk aan te stippen. ",
@@ -44,7 +46,8 @@ const HelpRegel BingoTekst[] = {
      "Alfabo Lotto evenals het normale Bingo is met name zeer goed te gebruiken voor grote groepen personen in ",
      "combinatie met een (laptop)computer en een Beamer."},
     {20, 152, Grijs, false,
-     "Hieronder kunt u de 4 verschillende soorten bingokaarten bekijken die met dit programma kunnen worden afgedrukt. ",
+     "Hieronder kunt u de 4 verschillende soorten bingokaarten bekijken die met dit programma kunnen worden "
+     "afgedrukt. ",
      "Beweeg de muiscursor over de 4 buttons voor een voorbeeld."},
     // Level with the four buttons Hknop(0..3).
     {70, 197, Turkoois, false,
@@ -53,8 +56,10 @@ const HelpRegel BingoTekst[] = {
     {70, 263, Turkoois, false, "Formulier met 3 verschillende kaarten met 60 willekeurige en dubbele letters."},
     {70, 296, Turkoois, false, "Formulier met 6 kaarten (4 x 4 vakjes) met 16 willekeurige en dubbele letters."},
     {20, 371, Grijs, false, "Om de reclametekst te kunnen zien klik dan op de tijd en datum linksonder in het scherm,"},
-    {20, 388, Grijs, false, "de menubalk met de buttons wordt tijdelijk onzichtbaar tot u weer op de tijd en datum klikt."},
-    {20, 405, Grijs, false, "Het spel begint door op de startknop te drukken, daarna kan de spatiebalk worden gebruikt"},
+    {20, 388, Grijs, false,
+     "de menubalk met de buttons wordt tijdelijk onzichtbaar tot u weer op de tijd en datum klikt."},
+    {20, 405, Grijs, false,
+     "Het spel begint door op de startknop te drukken, daarna kan de spatiebalk worden gebruikt"},
     {20, 422, Grijs, false, "voor de opvolgende letters."},
     {20, 455, Geel, false, "Druk nogmaals op de helpknop om dit scherm weer te verlaten..."},
 };
@@ -92,7 +97,8 @@ TekenPaneel *maakPaneel(Main &main, const QString &naam, int left, int top, int 
     plaats(paneel, left, top, width, height);
     paneel->setBackColor(Achtergrond);
     // Black at the edge to RGB(200, 0, 0) inside.
-    tekenRand(*paneel, 11, [](int i) { return QColor(20 * i, 0, 0); }, 0);
+    tekenRand(
+        *paneel, 11, [](int i) { return QColor(20 * i, 0, 0); }, 0);
     return paneel;
 }
 
@@ -154,10 +160,7 @@ void HelpSchermen::maakHelpPic2()
     m_helpPic2->raise();
 }
 
-QImage HelpSchermen::kaartPlaatje(int kaart)
-{
-    return QImage(QStringLiteral(":/images/kaart%1.png").arg(kaart));
-}
+QImage HelpSchermen::kaartPlaatje(int kaart) { return QImage(QStringLiteral(":/images/kaart%1.png").arg(kaart)); }
 
 void HelpSchermen::toonKaart(int kaart)
 {

@@ -1,25 +1,25 @@
 #include "ui/hoofdvenster/MainWindow.h"
 
 #include "core/Algemeen.h"
-#include "core/Clock.h"
 #include "core/bestanden/Instellingen.h"
+#include "core/Clock.h"
 #include "core/KlokTekst.h"
-#include "ui/bingo/BingoBord.h"
-#include "ui/dialogen/AboutForm.h"
 #include "ui/afdrukken/AfdrukForm.h"
+#include "ui/bingo/BingoBord.h"
 #include "ui/bingo/BingoScherm.h"
+#include "ui/bingo/LetterRadPaneel.h"
+#include "ui/dialogen/AboutForm.h"
 #include "ui/dialogen/ConfigForm.h"
-#include "ui/toolkit/Dialogen.h"
+#include "ui/dialogen/SoortForm.h"
 #include "ui/editor/EditForm.h"
 #include "ui/help/HelpSchermen.h"
-#include "ui/toolkit/KlikLabel.h"
-#include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MenuBalk.h"
-#include "ui/toolkit/Omgeving.h"
 #include "ui/quiz/QuizScherm.h"
-#include "ui/toolkit/Randen.h"
 #include "ui/quiz/ScoreForm.h"
-#include "ui/dialogen/SoortForm.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/KlikLabel.h"
+#include "ui/toolkit/Omgeving.h"
+#include "ui/toolkit/Randen.h"
 #include "ui/toolkit/Twips.h"
 #include "ui/toolkit/Wachter.h"
 #include "ui/toolkit/WebPagina.h"
@@ -38,7 +38,7 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 const QString ComicSans = QStringLiteral("Comic Sans MS");
 
-constexpr int BordTop = 3300;   // twips
+constexpr int BordTop = 3300; // twips
 constexpr int BordLinks = 10800;
 constexpr int BordMaat = 7215;
 
@@ -195,7 +195,8 @@ void Main::wisselMenuBalk()
 {
     const bool zichtbaar = m_menuPic->isVisible();
     m_menuPic->setVisible(!zichtbaar);
-    m_klokLabel->setToolTip(zichtbaar ? QStringLiteral(" Menubalk Laten zien ") : QStringLiteral(" Menubalk Verbergen "));
+    m_klokLabel->setToolTip(zichtbaar ? QStringLiteral(" Menubalk Laten zien ")
+                                      : QStringLiteral(" Menubalk Verbergen "));
 }
 
 void Main::minimaliseer()
@@ -252,8 +253,8 @@ void Main::vraagNieuweRonde()
     // A draw or a slide already under way is finished first.
     if (m_ronde->bezig() || m_schuift)
         return;
-    const Antwoord antwoord = m_omgeving.dialogen.melding(this, QStringLiteral("Wilt u met een nieuwe Alfabo Lotto beginnen?"),
-                                                          QStringLiteral("Nieuw"), Knoppen::JaNee);
+    const Antwoord antwoord = m_omgeving.dialogen.melding(
+        this, QStringLiteral("Wilt u met een nieuwe Alfabo Lotto beginnen?"), QStringLiteral("Nieuw"), Knoppen::JaNee);
     if (antwoord != Antwoord::Ja || m_ronde->bezig() || m_schuift)
         return;
     m_schuift = true;
@@ -285,9 +286,10 @@ bool Main::bewaarScorelijst()
         return true;
     if (!m_scorelijstFoutGemeld) {
         m_scorelijstFoutGemeld = true;
-        m_omgeving.dialogen.melding(this, QStringLiteral("De scorelijst kon niet worden opgeslagen in %1:\r\n%2\r\n"
-                                                         "De scores blijven bewaard zolang het programma open is.")
-                                              .arg(scorelijstPad(), QString::fromLocal8Bit(fout.c_str())),
+        m_omgeving.dialogen.melding(this,
+                                    QStringLiteral("De scorelijst kon niet worden opgeslagen in %1:\r\n%2\r\n"
+                                                   "De scores blijven bewaard zolang het programma open is.")
+                                        .arg(scorelijstPad(), QString::fromLocal8Bit(fout.c_str())),
                                     QStringLiteral(" Foutje"), Knoppen::Ok, Icoon::Kritiek);
     }
     return false;
@@ -312,8 +314,9 @@ bool Main::vraagAfsluiten()
     bewaarScorelijst();
     std::string fout;
     if (!core::BewaarInstellingen(m_omgeving.algemeen, m_omgeving.instellingenPad().toStdString(), &fout)) {
-        m_omgeving.dialogen.melding(this, QStringLiteral("De instellingen konden niet worden opgeslagen in %1:\r\n%2")
-                                              .arg(m_omgeving.instellingenPad(), QString::fromLocal8Bit(fout.c_str())),
+        m_omgeving.dialogen.melding(this,
+                                    QStringLiteral("De instellingen konden niet worden opgeslagen in %1:\r\n%2")
+                                        .arg(m_omgeving.instellingenPad(), QString::fromLocal8Bit(fout.c_str())),
                                     QStringLiteral(" Exit programma"), Knoppen::Ok, Icoon::Kritiek);
     }
     m_afsluitenBevestigd = true;

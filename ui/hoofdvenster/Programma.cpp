@@ -3,9 +3,9 @@
 #include "core/Algemeen.h"
 #include "core/Clock.h"
 #include "core/RandomSource.h"
+#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
-#include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Nederlands.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Wachter.h"
@@ -26,15 +26,16 @@ int startProgramma(int argc, char **argv)
     core::Algemeen algemeen;
     // End-to-end tests speed the animation clock up; an operator never sets this.
     const double versnelling = qEnvironmentVariableIsSet("ALFABO_TESTKLOK_FACTOR")
-                                   ? qEnvironmentVariable("ALFABO_TESTKLOK_FACTOR").toDouble()
-                                   : 1.0;
+        ? qEnvironmentVariable("ALFABO_TESTKLOK_FACTOR").toDouble()
+        : 1.0;
     core::VersneldeKlok klok(versnelling);
     core::ClockSeededRandom toeval(klok);
     QtDialogen dialogen;
     KlokWachter wachter(klok);
     Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, QCoreApplication::applicationDirPath()};
 
-    const QSize scherm = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : Main::ontwerpMaat();
+    const QSize scherm =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : Main::ontwerpMaat();
     Main main(omgeving, scherm);
     main.setCursor(eigenAanwijzer());
     main.showFullScreen();

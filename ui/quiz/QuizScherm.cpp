@@ -1,11 +1,11 @@
 #include "ui/quiz/QuizScherm.h"
 
 #include "core/LetterAfdruk.h"
-#include "ui/toolkit/KlikLabel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/quiz/QuizSpel.h"
 #include "ui/quiz/QuizWoordenLijst.h"
 #include "ui/quiz/WoordInvoerVak.h"
+#include "ui/toolkit/KlikLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
@@ -115,8 +115,8 @@ void QuizScherm::legRechterBlokUit()
 
     // Shape1: the plate behind the time.
     filledBox(305, 300, 305 + 140 - 1, 300 + 50 - 1, QColor(140, 150, 160));
-    m_tijdLabel = maakTekst(this, QStringLiteral("TijdLabel"), QStringLiteral("00:00"), widgets::designFont(Arial, 38, true),
-                            311, 295, QColor(60, 60, 0));
+    m_tijdLabel = maakTekst(this, QStringLiteral("TijdLabel"), QStringLiteral("00:00"),
+                            widgets::designFont(Arial, 38, true), 311, 295, QColor(60, 60, 0));
     maakTekst(this, QStringLiteral("Label10"), QStringLiteral("Time"), widgets::designFont(Arial, 8.25), 310, 355);
 
     m_naamLabel = maakBalk(this, QStringLiteral("NaamLabel"), QString(), widgets::designFont(Arial, 9.75),

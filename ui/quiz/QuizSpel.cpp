@@ -3,21 +3,21 @@
 #include "core/Algemeen.h"
 #include "core/quiz/QuizRad.h"
 #include "core/quiz/QuizTijd.h"
-#include "core/RandomSource.h"
 #include "core/quiz/WoordInvoer.h"
 #include "core/quiz/WoordScore.h"
-#include "ui/toolkit/Aanwijzer.h"
-#include "ui/toolkit/Dialogen.h"
-#include "ui/help/HelpSchermen.h"
+#include "core/RandomSource.h"
 #include "ui/bingo/LetterRadPaneel.h"
+#include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
-#include "ui/toolkit/Omgeving.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/QuizWoordenLijst.h"
 #include "ui/quiz/ScoreForm.h"
+#include "ui/quiz/WoordInvoerVak.h"
+#include "ui/toolkit/Aanwijzer.h"
+#include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/TekenPaneel.h"
 #include "ui/toolkit/Wachter.h"
-#include "ui/quiz/WoordInvoerVak.h"
 #include "widgets/VistaButton.h"
 
 #include <QFile>
@@ -41,8 +41,7 @@ QuizSpel::QuizSpel(Main &main, QuizScherm &scherm)
     , m_omgeving(main.omgeving())
     , m_scherm(scherm)
     , m_toonScoreLijst([this] { toonScoreForm(m_main); })
-{
-}
+{}
 
 void QuizSpel::startSpel()
 {

@@ -25,10 +25,10 @@ class QuizSpel
 {
 public:
     enum class Fase {
-        Rust,        // no game: the start button works
-        Trekken,     // the letters are being drawn
-        Aftellen,    // the countdown runs, words are typed
-        Afronden,    // checking, recording, the pause and the high-score dialog
+        Rust,     // no game: the start button works
+        Trekken,  // the letters are being drawn
+        Aftellen, // the countdown runs, words are typed
+        Afronden, // checking, recording, the pause and the high-score dialog
     };
 
     QuizSpel(Main &main, QuizScherm &scherm);

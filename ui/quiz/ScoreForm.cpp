@@ -2,8 +2,8 @@
 
 #include "core/quiz/ScoreLijst.h"
 #include "core/quiz/ScoreTeksten.h"
-#include "ui/toolkit/Dialogen.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"
@@ -94,7 +94,8 @@ void ScoreForm::deleteGeklikt()
         != Antwoord::Ja)
         return;
     if (!item) {
-        dialogen.melding(this, QString::fromLatin1(core::ScoreGeenKeuzeMelding), QString::fromLatin1(core::ScoreFoutjeTitel));
+        dialogen.melding(this, QString::fromLatin1(core::ScoreGeenKeuzeMelding),
+                         QString::fromLatin1(core::ScoreFoutjeTitel));
         return;
     }
     delete m_list1->takeItem(m_list1->row(item));

@@ -13,15 +13,9 @@ QCursor eigenAanwijzer()
     return QCursor(picture, 0, 0); // the arrow's tip is the hot spot
 }
 
-BezigAanwijzer::BezigAanwijzer()
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
+BezigAanwijzer::BezigAanwijzer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 
-BezigAanwijzer::~BezigAanwijzer()
-{
-    QGuiApplication::restoreOverrideCursor();
-}
+BezigAanwijzer::~BezigAanwijzer() { QGuiApplication::restoreOverrideCursor(); }
 
 bool toontBezigAanwijzer()
 {

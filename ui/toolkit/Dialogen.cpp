@@ -6,8 +6,7 @@
 
 namespace ui {
 
-Antwoord QtDialogen::melding(QWidget *parent, const QString &tekst, const QString &titel, Knoppen knoppen,
-                             Icoon icoon)
+Antwoord QtDialogen::melding(QWidget *parent, const QString &tekst, const QString &titel, Knoppen knoppen, Icoon icoon)
 {
     QMessageBox box(parent);
     box.setWindowTitle(titel.isEmpty() ? ProgrammaTitel : titel);

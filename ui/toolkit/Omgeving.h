@@ -6,7 +6,7 @@ namespace core {
 class Clock;
 class RandomSource;
 struct Algemeen;
-}
+} // namespace core
 
 namespace ui {
 

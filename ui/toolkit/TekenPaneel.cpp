@@ -58,10 +58,7 @@ void TekenPaneel::setCurrentPosition(int x, int y)
     m_currentY = y;
 }
 
-void TekenPaneel::print(const QString &text)
-{
-    printAt(m_currentX, m_currentY, text, m_foreColor);
-}
+void TekenPaneel::print(const QString &text) { printAt(m_currentX, m_currentY, text, m_foreColor); }
 
 void TekenPaneel::printAt(int x, int y, const QString &text, const QColor &color)
 {
@@ -97,7 +94,8 @@ void TekenPaneel::box(int x1, int y1, int x2, int y2, const QColor &color)
     QPainter painter(&m_surface);
     painter.setPen(QPen(color, 0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))).adjusted(0, 0, -1, -1));
+    painter.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+                         .adjusted(0, 0, -1, -1));
     update();
 }
 
@@ -105,7 +103,8 @@ void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
 {
     growSurface();
     QPainter painter(&m_surface);
-    painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), color);
+    painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+                     color);
     update();
 }
 

@@ -12,8 +12,7 @@ namespace ui {
 
 KlokWachter::KlokWachter(const core::Clock &clock)
     : m_clock(clock)
-{
-}
+{}
 
 void KlokWachter::Wacht(float seconden)
 {
@@ -36,8 +35,7 @@ void KlokWachter::Wacht(float seconden)
 
 DirecteWachter::DirecteWachter(core::ManualClock &clock)
     : m_clock(clock)
-{
-}
+{}
 
 void DirecteWachter::Wacht(float seconden)
 {

@@ -3,7 +3,7 @@
 namespace core {
 class Clock;
 class ManualClock;
-}
+} // namespace core
 
 namespace ui {
 

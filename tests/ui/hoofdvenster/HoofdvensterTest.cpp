@@ -254,7 +254,8 @@ TEST_F(Venster, TheHelpButtonSwapsTheWheelForTheHelpOfTheGameInPlayWhoseButtonsS
     // Wheel, bingo help, quiz help shown; game-type and quiz start buttons usable.
     auto stand = [&] {
         return std::array{!main.radPic()->isHidden(), !help.helpPic()->isHidden(), !help.helpPic2()->isHidden(),
-                          main.menuPic()->knop(ui::MenuActie::SpelSoort)->isEnabled(), quiz->startSpelKnop()->isEnabled()};
+                          main.menuPic()->knop(ui::MenuActie::SpelSoort)->isEnabled(),
+                          quiz->startSpelKnop()->isEnabled()};
     };
     auto kaart = [](int n) { return HelpSchermen::kaartPlaatje(n).convertToFormat(QImage::Format_ARGB32); };
     auto getoond = [&] { return help.logoImg()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); };
@@ -287,8 +288,8 @@ TEST_F(Venster, TheHelpButtonSwapsTheWheelForTheHelpOfTheGameInPlayWhoseButtonsS
 // border, clear of the buttons, the example picture and every other line.
 TEST_F(Venster, EveryHelpLineIsShownAsHeldInsideItsPanelApartFromTheOthers)
 {
-    for (auto [paneel, regels] : {std::pair{help.helpPic(), HelpSchermen::bingoRegels()},
-                                  {help.helpPic2(), HelpSchermen::quizRegels()}}) {
+    for (auto [paneel, regels] :
+         {std::pair{help.helpPic(), HelpSchermen::bingoRegels()}, {help.helpPic2(), HelpSchermen::quizRegels()}}) {
         const QRect binnen = paneel->rect().adjusted(11, 11, -11, -11);
         TekenPaneel verwacht;
         verwacht.resize(paneel->size());
@@ -308,7 +309,8 @@ TEST_F(Venster, EveryHelpLineIsShownAsHeldInsideItsPanelApartFromTheOthers)
                 << regelTekst.toStdString();
             bezet << vak;
         }
-        EXPECT_EQ(paneel->surface().copy(binnen), verwacht.surface().copy(binnen)) << paneel->objectName().toStdString();
+        EXPECT_EQ(paneel->surface().copy(binnen), verwacht.surface().copy(binnen))
+            << paneel->objectName().toStdString();
     }
 }
 
