@@ -342,13 +342,21 @@ int main(int argc, char **argv)
     }
     const std::string kopie = (map / "alfabolotto").string();
 
+    // A runtime folder of its own, so a program the user has open does not count as "already running".
+    const std::string runtime = (map / "runtime").string();
+    fs::create_directory(runtime, fout);
+    fs::permissions(runtime, fs::perms::owner_all, fout);
     std::vector<Platform> platforms{
-        {"offscreen", {{"QT_QPA_PLATFORM", "offscreen"}, {"ALFABO_MELD_EERSTE_FRAME", "1"}}}};
+        {"offscreen",
+         {{"QT_QPA_PLATFORM", "offscreen"}, {"ALFABO_MELD_EERSTE_FRAME", "1"}, {"XDG_RUNTIME_DIR", runtime}}}};
     std::string display;
     std::optional<Kind> xvfb = startXvfb(&display);
     if (xvfb)
-        platforms.push_back(
-            {"xcb", {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}, {"ALFABO_MELD_EERSTE_FRAME", "1"}}});
+        platforms.push_back({"xcb",
+                             {{"QT_QPA_PLATFORM", "xcb"},
+                              {"DISPLAY", display},
+                              {"ALFABO_MELD_EERSTE_FRAME", "1"},
+                              {"XDG_RUNTIME_DIR", runtime}}});
     else
         std::printf("xcb: skipped, Xvfb could not be started\n");
 

@@ -39,18 +39,30 @@ bool leesVelden(Algemeen &state, DelimitedReader &reader)
 
 } // namespace
 
-bool LaadInstellingen(Algemeen &state, const std::string &path)
+InstellingenLezen LaadInstellingen(Algemeen &state, const std::string &path, ReadFailure *failure)
 {
-    const auto bytes = readFile(path);
+    ReadFailure readFailure;
+    const auto bytes = readFile(path, &readFailure);
+    if (!bytes && readFailure.kind != ReadFailure::Kind::Missing) {
+        if (failure)
+            *failure = readFailure;
+        return InstellingenLezen::Onleesbaar;
+    }
     bool complete = false;
     if (bytes) {
-        const std::string text = vanWindows1252(*bytes);
+        const std::string text = vanBestandsTekst(*bytes);
         DelimitedReader reader(text);
         complete = leesVelden(state, reader);
     }
-    if (!complete)
-        BewaarInstellingen(state, path);
-    return complete;
+    if (complete)
+        return InstellingenLezen::Gelezen;
+    BewaarInstellingen(state, path);
+    return InstellingenLezen::Aangevuld;
+}
+
+bool zelfdeInstellingen(const Algemeen &a, const Algemeen &b)
+{
+    return a.ReclameTekst == b.ReclameTekst && a.LetterKleur == b.LetterKleur && a.QuizSeconden == b.QuizSeconden;
 }
 
 bool BewaarInstellingen(const Algemeen &state, const std::string &path, std::string *error)

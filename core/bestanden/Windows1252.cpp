@@ -140,3 +140,46 @@ bool pastInWindows1252(std::string_view utf8)
 }
 
 } // namespace core
+
+namespace core {
+namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// A file saved as UTF-8 by a text editor: a byte-order mark, or UTF-8 throughout with at
+// least one character beyond ASCII. A Windows-1252 text with accents is practically never
+// valid UTF-8 (an accented letter would have to be followed by one of the symbols 0x80-0xBF).
+bool isUtf8Bestand(std::string_view bytes)
+{
+    if (bytes.starts_with(ByteOrderMark))
+        return true;
+    bool nietAscii = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        i += asciiVanaf(bytes, i);
+        if (i == bytes.size())
+            break;
+        nietAscii = true;
+        if (!leesUtf8(bytes, i))
+            return false;
+    }
+    return nietAscii;
+}
+
+std::string_view zonderByteOrderMark(std::string_view bytes)
+{
+    return bytes.starts_with(ByteOrderMark) ? bytes.substr(ByteOrderMark.size()) : bytes;
+}
+
+} // namespace
+
+std::string vanBestandsTekst(std::string_view bytes)
+{
+    return isUtf8Bestand(bytes) ? std::string(zonderByteOrderMark(bytes)) : vanWindows1252(bytes);
+}
+
+std::string alsWindows1252(std::string_view bytes)
+{
+    return isUtf8Bestand(bytes) ? naarWindows1252(zonderByteOrderMark(bytes)) : std::string(bytes);
+}
+
+} // namespace core

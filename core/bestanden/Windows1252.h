@@ -17,4 +17,13 @@ std::string naarWindows1252(std::string_view utf8);
 // True when every character of the UTF-8 text can be written as Windows-1252.
 bool pastInWindows1252(std::string_view utf8);
 
+// The text of a file the program reads: a file a text editor saved as UTF-8 (it starts
+// with a byte-order mark, which is dropped, or it is valid UTF-8 holding characters beyond
+// ASCII) is taken as it is; every other file is Windows-1252. Files are always written
+// as Windows-1252.
+std::string vanBestandsTekst(std::string_view bytes);
+
+// The bytes of such a file as Windows-1252: a UTF-8 file converted, any other unchanged.
+std::string alsWindows1252(std::string_view bytes);
+
 } // namespace core

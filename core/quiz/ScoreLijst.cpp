@@ -84,14 +84,14 @@ std::string ScoreRegel(std::int32_t score, std::string_view naam)
     return entry;
 }
 
-bool ScoreLijst::LaadScorelijst(const std::string &path)
+bool ScoreLijst::LaadScorelijst(const std::string &path, ReadFailure *failure)
 {
     m_entries.clear();
-    const auto bytes = readFile(path);
+    const auto bytes = readFile(path, failure);
     if (!bytes)
         return false;
 
-    const std::string text = vanWindows1252(*bytes);
+    const std::string text = vanBestandsTekst(*bytes);
     DelimitedReader reader(text);
     if (!reader.readField() || !reader.readField())
         return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/bestanden/FileIo.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,8 +29,8 @@ class ScoreLijst
 public:
     // Replaces the list with the entries of the file: the two header fields are skipped
     // whatever they hold, every further non-empty field is an entry. A missing or
-    // unreadable file leaves the list empty; returns whether the file could be read.
-    bool LaadScorelijst(const std::string &path);
+    // unreadable file leaves the list empty and returns false, with the reason in *failure.
+    bool LaadScorelijst(const std::string &path, ReadFailure *failure = nullptr);
 
     // Writes the file anew. The old file is replaced only by a complete new one, so a
     // failed save (read-only folder, full disk) keeps it whole; the reason then goes to

@@ -33,7 +33,7 @@ bool WoordLijst::LaadWoordenlijst(const std::string &path)
     if (!bytes)
         return false;
 
-    const std::string text = vanWindows1252(*bytes);
+    const std::string text = vanBestandsTekst(*bytes);
     DelimitedReader reader(text);
     while (const auto field = reader.readField()) {
         if (!field->empty())

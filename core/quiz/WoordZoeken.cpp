@@ -1,11 +1,11 @@
 #include "core/quiz/WoordZoeken.h"
 
+#include "core/bestanden/FileIo.h"
 #include "core/bestanden/Utf8Tekens.h"
 #include "core/bestanden/Windows1252.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
 
 namespace core {
@@ -50,21 +50,14 @@ bool gelijkZonderHoofdletters(std::string_view a, std::string_view b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), zelfdeLetter);
 }
 
-// The whole list in one read: a game checks dozens of words against lists of several
-// hundred kilobytes, and one read per list keeps that quick.
+// The whole list in one read, as Windows-1252: a game checks dozens of words against
+// lists of several hundred kilobytes, and one read per list keeps that quick.
 std::optional<std::string> leesLijst(const std::string &pad)
 {
-    std::ifstream in(pad, std::ios::binary | std::ios::ate);
-    if (!in)
+    const std::optional<std::string> bytes = readFile(pad);
+    if (!bytes)
         return std::nullopt;
-    const std::streamoff grootte = in.tellg();
-    if (grootte < 0)
-        return std::nullopt;
-    std::string inhoud(std::size_t(grootte), '\0');
-    in.seekg(0);
-    if (!in.read(inhoud.data(), grootte))
-        return std::nullopt;
-    return inhoud;
+    return alsWindows1252(*bytes);
 }
 
 // A line ends at LF, at CR LF, or at the end of the list (a CR just before it included).

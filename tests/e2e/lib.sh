@@ -63,3 +63,59 @@ wacht_op_klik() {
 schermafdruk() {
     import -window root "$ARTEFACTEN/$1.png" 2>/dev/null || true
 }
+
+# Starts Xvfb on a free display (it writes the number to a file in the work folder), exports
+# DISPLAY, and on exit stops the program ($programma_pid) and the server and removes the work
+# folder. Exits with 77 (skipped) when no server comes up.
+start_xvfb() {
+    werk_map=$1
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$werk_map/display" >"$ARTEFACTEN/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    programma_pid=""
+    trap opruimen EXIT
+    for ((i = 0; i < 100; i++)); do [[ -s "$werk_map/display" ]] && break; sleep 0.1; done
+    [[ -s "$werk_map/display" ]] || { echo "SKIP: Xvfb did not start"; exit 77; }
+    export DISPLAY=:$(head -n 1 "$werk_map/display")
+    for ((i = 0; i < 100; i++)); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 || { echo "SKIP: Xvfb did not answer"; exit 77; }
+}
+
+opruimen() {
+    [[ -n "$programma_pid" ]] && kill "$programma_pid" 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$werk_map"
+}
+
+# Plays one short word quiz from the bingo screen: the game-type dialog, a name, the game,
+# the high-score dialog closed again.
+speel_quiz() {
+    local hoofd=$1 naam=$2 soort score
+    soort=$(open_dialoog "$hoofd" 228 48 "Soort Bingo") || fail "no game-type dialog"
+    klik_in "$soort" 225 80
+    klik_in "$soort" 298 168
+    wacht_tot_weg "Soort Bingo" || fail "the game-type dialog did not close"
+    sleep 0.5
+    klik_in "$hoofd" 1050 676
+    sleep 1
+    xdotool type --delay 30 "$naam"
+    xdotool key Return
+    score=$(wacht_op_venster "Hoogst Scorelijst" 90) || fail "no high-score dialog after the quiz game"
+    schermafdruk "quiz-$naam"
+    klik_in "$score" 212 369
+    wacht_tot_weg "Hoogst Scorelijst" || fail "the high-score dialog did not close"
+}
+
+# Answers the exit question with "Ja" and waits for the program to end with status 0.
+sluit_af() {
+    local hoofd=$1 vraag status
+    klik_in "$hoofd" 1232 48
+    vraag=$(wacht_op_venster " Exit programma" 10) || fail "no exit question"
+    toets_in "$vraag" Return
+    for ((i = 0; i < 100; i++)); do kill -0 "$programma_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$programma_pid" 2>/dev/null && fail "the program did not end after Ja"
+    wait "$programma_pid"
+    status=$?
+    programma_pid=""
+    [[ $status == 0 ]] || fail "the program ended with status $status after Ja"
+}

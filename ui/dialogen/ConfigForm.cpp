@@ -1,6 +1,7 @@
 #include "ui/dialogen/ConfigForm.h"
 
 #include "core/Algemeen.h"
+#include "core/bestanden/Windows1252.h"
 #include "core/GetalTekst.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Dialogen.h"
@@ -204,8 +205,18 @@ bool ConfigForm::okGeklikt()
         m_combo1->lineEdit()->selectAll();
         return false;
     }
+    // A letter Alfabolotto.ini cannot hold would be saved as "?", a different text.
+    const std::string reclame = m_text1->text().toStdString();
+    if (!core::pastInWindows1252(reclame)) {
+        omgeving.dialogen.melding(this,
+                                  QStringLiteral("De reclametekst bevat een teken dat niet in Alfabolotto.ini "
+                                                 "kan worden bewaard."),
+                                  QStringLiteral("Instellingen"));
+        m_text1->setFocus();
+        return false;
+    }
 
-    omgeving.algemeen.ReclameTekst = m_text1->text().toStdString();
+    omgeving.algemeen.ReclameTekst = reclame;
     m_main.toonReclameTekst();
     for (int i = 0; i < 3; ++i)
         zetComponent(i, m_hScroll1[i]->value());

@@ -96,9 +96,27 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     core::Algemeen &algemeen = m_omgeving.algemeen;
     algemeen.zetStartwaarden();
     algemeen.vulLetterWaarde();
-    m_scoreLijst.LaadScorelijst(scorelijstPad().toStdString());
-    core::LaadInstellingen(algemeen, m_omgeving.instellingenPad().toStdString());
+    m_scoreBewaring = std::make_unique<core::ScorelijstBewaring>(m_scoreLijst, scorelijstPad().toStdString());
+    QStringList meldingen;
+    if (const std::string melding = m_scoreBewaring->laad(); !melding.empty())
+        meldingen << QString::fromStdString(melding);
+    core::ReadFailure leesFout;
+    m_instellingenOnleesbaar = core::LaadInstellingen(algemeen, m_omgeving.instellingenPad().toStdString(), &leesFout)
+        == core::InstellingenLezen::Onleesbaar;
+    if (m_instellingenOnleesbaar) {
+        meldingen << QStringLiteral("De instellingen in %1 konden niet worden gelezen: %2.\r\n"
+                                    "De standaardinstellingen worden gebruikt; het bestand blijft zoals het is.")
+                         .arg(m_omgeving.instellingenPad(), QString::fromStdString(leesFout.reason));
+    }
+    m_instellingenOpSchijf = algemeen;
     toonReclameTekst();
+    // Told once the window is on the screen, over it.
+    if (!meldingen.isEmpty()) {
+        QTimer::singleShot(0, this, [this, meldingen] {
+            for (const QString &melding : meldingen)
+                m_omgeving.dialogen.melding(this, melding, QStringLiteral(" Foutje"), Knoppen::Ok, Icoon::Kritiek);
+        });
+    }
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -279,19 +297,17 @@ QString Main::scorelijstPad() const
     return m_omgeving.dataMap() + QLatin1Char('/') + QString::fromLatin1(core::ScorelijstBestand);
 }
 
-bool Main::bewaarScorelijst()
+bool Main::bewaarScorelijst() { return bewaarScorelijst(core::ScorelijstBewaring::Moment::NaSpel); }
+
+bool Main::bewaarScorelijst(core::ScorelijstBewaring::Moment moment)
 {
-    std::string fout;
-    if (m_scoreLijst.BewaarScorelijst(scorelijstPad().toStdString(), &fout))
+    const std::string melding = m_scoreBewaring->bewaar(moment);
+    if (melding.empty())
         return true;
-    if (!m_scorelijstFoutGemeld) {
-        m_scorelijstFoutGemeld = true;
-        m_omgeving.dialogen.melding(this,
-                                    QStringLiteral("De scorelijst kon niet worden opgeslagen in %1:\r\n%2\r\n"
-                                                   "De scores blijven bewaard zolang het programma open is.")
-                                        .arg(scorelijstPad(), QString::fromLocal8Bit(fout.c_str())),
-                                    QStringLiteral(" Foutje"), Knoppen::Ok, Icoon::Kritiek);
-    }
+    m_omgeving.dialogen.melding(this, QString::fromStdString(melding),
+                                moment == core::ScorelijstBewaring::Moment::NaSpel ? QStringLiteral(" Foutje")
+                                                                                   : QStringLiteral(" Exit programma"),
+                                Knoppen::Ok, Icoon::Kritiek);
     return false;
 }
 
@@ -311,12 +327,16 @@ bool Main::vraagAfsluiten()
     if (antwoord != Antwoord::Ja)
         return false;
 
-    bewaarScorelijst();
+    bewaarScorelijst(core::ScorelijstBewaring::Moment::BijAfsluiten);
+    // An unreadable settings file is left alone, and an unchanged one is not rewritten (a
+    // file edited by hand keeps its own form).
+    const bool gewijzigd = !core::zelfdeInstellingen(m_omgeving.algemeen, m_instellingenOpSchijf);
     std::string fout;
-    if (!core::BewaarInstellingen(m_omgeving.algemeen, m_omgeving.instellingenPad().toStdString(), &fout)) {
+    if (gewijzigd && !m_instellingenOnleesbaar
+        && !core::BewaarInstellingen(m_omgeving.algemeen, m_omgeving.instellingenPad().toStdString(), &fout)) {
         m_omgeving.dialogen.melding(this,
                                     QStringLiteral("De instellingen konden niet worden opgeslagen in %1:\r\n%2")
-                                        .arg(m_omgeving.instellingenPad(), QString::fromLocal8Bit(fout.c_str())),
+                                        .arg(m_omgeving.instellingenPad(), QString::fromStdString(fout)),
                                     QStringLiteral(" Exit programma"), Knoppen::Ok, Icoon::Kritiek);
     }
     m_afsluitenBevestigd = true;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/Algemeen.h"
 #include "core/bingo/BingoRonde.h"
 #include "core/quiz/ScoreLijst.h"
+#include "core/quiz/ScorelijstBewaring.h"
 
 #include <QSize>
 #include <QWidget>
@@ -58,9 +60,11 @@ public:
     // The high-score list lives as long as the program; Data/Scorelijst.lib is its file.
     core::ScoreLijst &scoreLijst() { return m_scoreLijst; }
     QString scorelijstPad() const;
-    // Writes the high-score list; a failure is told to the operator once per run, and the
-    // old file stays whole.
+    // Writes the high-score list after a game when it changed; every failure is told to the
+    // operator, and the old file stays whole. A list that could not be read at start is never
+    // written over (see ScorelijstBewaring).
     bool bewaarScorelijst();
+    const core::ScorelijstBewaring &scorelijstBewaring() const { return *m_scoreBewaring; }
 
     Omgeving &omgeving() const { return m_omgeving; }
     core::BingoRonde &ronde() { return *m_ronde; }
@@ -88,6 +92,7 @@ private:
     void maakLogoLabels();
     void slideBord(int van, int tot, int stap);
     bool vraagAfsluiten();
+    bool bewaarScorelijst(core::ScorelijstBewaring::Moment moment);
 
     Omgeving &m_omgeving;
     QScrollArea *m_scroll = nullptr;
@@ -98,7 +103,9 @@ private:
     QuizScherm *m_pic2 = nullptr;
     HelpSchermen *m_help = nullptr;
     core::ScoreLijst m_scoreLijst;
-    bool m_scorelijstFoutGemeld = false;
+    std::unique_ptr<core::ScorelijstBewaring> m_scoreBewaring;
+    core::Algemeen m_instellingenOpSchijf; // the settings as Alfabolotto.ini holds them
+    bool m_instellingenOnleesbaar = false;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
     QLabel *m_logoLabel[2] = {nullptr, nullptr};

@@ -1,8 +1,10 @@
 #include "ui/hoofdvenster/Programma.h"
 
 #include "core/Algemeen.h"
+#include "core/bestanden/FileIo.h"
 #include "core/Clock.h"
 #include "core/RandomSource.h"
+#include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
@@ -14,6 +16,8 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
 namespace ui {
 
 int startProgramma(int argc, char **argv)
@@ -21,6 +25,13 @@ int startProgramma(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgrammaTitel);
     installeerNederlands(app);
+
+    EnigeInstantie instantie;
+    if (!instantie.isEerste()) {
+        if (!instantie.wekEerste())
+            std::fputs("Alfabo Lotto draait al, maar reageert niet.\n", stderr);
+        return 0;
+    }
     widgets::installProgramFonts();
 
     core::Algemeen algemeen;
@@ -33,12 +44,23 @@ int startProgramma(int argc, char **argv)
     QtDialogen dialogen;
     KlokWachter wachter(klok);
     Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, QCoreApplication::applicationDirPath()};
+    // What saves that were cut off (a crash, a power cut) left behind; no other program
+    // is saving now.
+    if (instantie.heeftSlot()) {
+        core::removeStaleTemporaryFiles(omgeving.programmaMap.toStdString());
+        core::removeStaleTemporaryFiles(omgeving.dataMap().toStdString());
+    }
 
     const QSize scherm =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : Main::ontwerpMaat();
     Main main(omgeving, scherm);
     main.setCursor(eigenAanwijzer());
     main.showFullScreen();
+    QObject::connect(&instantie, &EnigeInstantie::gewekt, &main, [&main] {
+        main.showFullScreen();
+        main.raise();
+        main.activateWindow();
+    });
     return app.exec();
 }
 

@@ -24,7 +24,9 @@ QColor kleur(const core::Kleur &k) { return QColor(k.rood, k.groen, k.blauw); }
 // A label with a background of its own, at a fixed place and size.
 QLabel *maakBalk(QWidget *parent, const QString &naam, const QString &tekst, const QFont &font, const QRect &plek)
 {
-    auto *label = new QLabel(tekst, parent);
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText); // the player's name, as typed
+    label->setText(tekst);
     label->setObjectName(naam);
     label->setFont(font);
     label->setAutoFillBackground(true);

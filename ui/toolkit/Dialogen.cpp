@@ -10,6 +10,7 @@ Antwoord QtDialogen::melding(QWidget *parent, const QString &tekst, const QStrin
 {
     QMessageBox box(parent);
     box.setWindowTitle(titel.isEmpty() ? ProgrammaTitel : titel);
+    box.setTextFormat(Qt::PlainText);
     box.setText(tekst);
     box.setIcon(icoon == Icoon::Kritiek ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (knoppen == Knoppen::Ok) {

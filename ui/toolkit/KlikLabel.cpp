@@ -20,7 +20,10 @@ void zetLabelKleur(QLabel *label, const QColor &kleur)
 
 QLabel *maakLabel(QWidget *parent, const QString &tekst, const QFont &font, const QColor &kleur)
 {
-    auto *label = new QLabel(tekst, parent);
+    auto *label = new QLabel(parent);
+    // Names and advertisement texts are shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(tekst);
     label->setFont(font);
     label->setAttribute(Qt::WA_TranslucentBackground);
     zetLabelKleur(label, kleur);

@@ -2,6 +2,7 @@
 
 #include "support/GroteWoordenlijst.h"
 
+#include "core/bestanden/FoutTekst.h"
 #include "core/quiz/WoordTeksten.h"
 #include "core/quiz/WoordZoeken.h"
 
@@ -84,7 +85,7 @@ TEST_F(EditFormTest, AnUnreadableListIsNeverSavedOverAndAFailedSaveKeepsTheOldFi
               (QStringList{"Woord-3.lst", "Woord-9.lst"})); // no leftovers
     EXPECT_TRUE(leesBestand(data("Woord-9.lst")) == oud);
     ASSERT_EQ(test.dialogen.meldingen.size(), 2u);
-    EXPECT_EQ(test.dialogen.meldingen[1].tekst.section(QStringLiteral("\r\n"), 1, 1), uit(std::strerror(EFBIG)));
+    EXPECT_EQ(test.dialogen.meldingen[1].tekst.section(QStringLiteral("\r\n"), 1, 1), uit(core::foutTekst(EFBIG)));
     EXPECT_TRUE(form.result() != QDialog::Accepted && form.saveGeklikt()); // still open with every word: try again
     const std::string map = test.omgeving.dataMap().toStdString();
     EXPECT_EQ(core::ZoekWoord(map, "bosbessen"), core::ZoekUitslag::Gevonden); // at once for the quiz

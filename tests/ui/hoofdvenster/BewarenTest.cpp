@@ -1,0 +1,152 @@
+// What the main window does with its files when they fail it, and that only one program runs
+// per user: a high-score list it could not read is never written over, every failed save is
+// told truthfully, user texts are shown as typed.
+#include "support/TestOmgeving.h"
+
+#include "core/quiz/ScorelijstBewaring.h"
+#include "ui/hoofdvenster/EnigeInstantie.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/QuizScherm.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace ui;
+
+namespace {
+
+QString data(const TestOmgeving &test, const char *naam)
+{
+    return test.omgeving.dataMap() + QLatin1Char('/') + QLatin1String(naam);
+}
+
+bool sluitMetJa(TestOmgeving &test, Main &main)
+{
+    test.dialogen.antwoorden = {Antwoord::Ja};
+    return main.close();
+}
+
+} // namespace
+
+// A folder where the list should be (another user's file behaves alike, see the core tests):
+// told once, at start, over the window; the scores of the session go beside it.
+TEST(BewarenHoofdvenster, AnUnreadableListIsToldAtStartAndTheScoresOfTheSessionGoBesideIt)
+{
+    TestOmgeving test;
+    QDir(test.omgeving.dataMap()).mkdir(QStringLiteral("Scorelijst.lib"));
+    Main main(test.omgeving, QSize(1280, 800));
+    EXPECT_TRUE(test.dialogen.meldingen.empty()) << "not before the window is there";
+    QApplication::processEvents();
+    ASSERT_EQ(test.dialogen.meldingen.size(), 1u);
+    EXPECT_TRUE(test.dialogen.meldingen[0].tekst.contains(QStringLiteral("kon niet worden gelezen: het is een map")));
+    main.scoreLijst().VoegScoreToe(40, "Sam");
+    EXPECT_TRUE(main.bewaarScorelijst());
+    EXPECT_TRUE(sluitMetJa(test, main));
+    EXPECT_EQ(test.dialogen.meldingen.size(), 2u) << "only the exit question";
+    EXPECT_TRUE(QFileInfo(data(test, "Scorelijst.lib")).isDir());
+    core::ScoreLijst nieuw;
+    ASSERT_TRUE(nieuw.LaadScorelijst(data(test, "Scorelijst.lib.nieuw").toStdString()));
+    EXPECT_EQ(nieuw.count(), 1u);
+}
+
+// Without the Data folder: no box for an unchanged list; a changed one is told at each failure,
+// and at exit the box says the new scores are lost.
+TEST(BewarenHoofdvenster, EveryFailedSaveIsToldWithWhatBecomesOfTheScores)
+{
+    for (const bool nieuweScore : {false, true}) {
+        TestOmgeving test;
+        QDir(test.omgeving.dataMap()).removeRecursively();
+        Main main(test.omgeving, QSize(1280, 800));
+        QApplication::processEvents();
+        if (nieuweScore) {
+            main.scoreLijst().VoegScoreToe(40, "Sam");
+            EXPECT_FALSE(main.bewaarScorelijst());
+            EXPECT_FALSE(main.bewaarScorelijst());
+        }
+        EXPECT_TRUE(sluitMetJa(test, main));
+        QStringList teksten;
+        for (const auto &melding : test.dialogen.meldingen)
+            teksten << melding.tekst.section(QStringLiteral("\r\n"), -1);
+        const QStringList verwacht = nieuweScore
+            ? QStringList{QStringLiteral("De scores blijven bewaard zolang het programma open is."),
+                          QStringLiteral("De scores blijven bewaard zolang het programma open is."),
+                          QStringLiteral("Wilt u dit programma nu afsluiten?"),
+                          QStringLiteral("De nieuwe scores gaan verloren.")}
+            : QStringList{QStringLiteral("Wilt u dit programma nu afsluiten?")};
+        EXPECT_EQ(teksten, verwacht);
+    }
+}
+
+// A settings file edited by hand is not rewritten when nothing changed; one that cannot be read
+// is never replaced, even after a change.
+TEST(BewarenHoofdvenster, TheSettingsFileIsOnlyRewrittenWhenItCouldBeReadAndSomethingChanged)
+{
+    const QByteArray handwerk = "\"x\"\n\"y\"\n\"Caf\xC3\xA9 \xE2\x86\x92 zaal\"\n1,2,3\n60\n";
+    for (const bool leesbaar : {true, false}) {
+        TestOmgeving test;
+        const QString pad = test.omgeving.instellingenPad();
+        if (leesbaar) {
+            QFile bestand(pad);
+            ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
+            bestand.write(handwerk);
+        } else {
+            QDir().mkdir(pad);
+        }
+        Main main(test.omgeving, QSize(1280, 800));
+        QApplication::processEvents();
+        EXPECT_EQ(main.label2()->text(),
+                  leesbaar ? QStringLiteral("Café → zaal") : QStringLiteral("www.alfabolotto.nl"));
+        EXPECT_EQ(test.dialogen.meldingen.size(), leesbaar ? 0u : 1u);
+        if (!leesbaar)
+            test.algemeen.QuizSeconden = 99;
+        EXPECT_TRUE(sluitMetJa(test, main));
+        QFile bestand(pad);
+        EXPECT_TRUE(leesbaar ? bestand.open(QIODevice::ReadOnly) && bestand.readAll() == handwerk
+                             : QFileInfo(pad).isDir());
+    }
+}
+
+TEST(BewarenHoofdvenster, NamesAndTheAdvertisementAreShownAsTypedNotAsMarkup)
+{
+    TestOmgeving test;
+    Main main(test.omgeving, QSize(1280, 800));
+    const QString opmaak = QStringLiteral("<h1 style=\"color:lime\">Bingo</h1>");
+    test.algemeen.ReclameTekst = opmaak.toStdString();
+    main.toonReclameTekst();
+    main.pic2()->naamLabel()->setText(opmaak);
+    for (QLabel *label : {main.label2(), main.label3(), main.pic2()->naamLabel()}) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+        EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(opmaak));
+    }
+    sluitMetJa(test, main);
+}
+
+// The first program holds the lock and answers a later start, which then ends; when the first
+// one is gone (or crashed, leaving its lock), the next start runs.
+TEST(EnigeInstantie, ALaterStartWakesTheRunningProgramAndALeftLockIsTakenOver)
+{
+    QTemporaryDir map;
+    {
+        EnigeInstantie eerste(map.path());
+        ASSERT_TRUE(eerste.isEerste() && eerste.heeftSlot());
+        QSignalSpy gewekt(&eerste, &EnigeInstantie::gewekt);
+        EnigeInstantie later(map.path());
+        EXPECT_FALSE(later.isEerste() || later.heeftSlot());
+        EXPECT_TRUE(later.wekEerste());
+        EXPECT_TRUE(gewekt.wait(3000));
+    }
+    // Once the first has gone, and after a crash that left its lock behind.
+    QFile slot(map.filePath(QStringLiteral("alfabolotto.lock")));
+    ASSERT_TRUE(slot.open(QIODevice::WriteOnly));
+    slot.write("999999999\nalfabolotto\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    slot.close();
+    EnigeInstantie naCrash(map.path());
+    EXPECT_TRUE(naCrash.heeftSlot());
+}
