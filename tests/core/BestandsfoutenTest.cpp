@@ -66,7 +66,6 @@ TEST(Bestandsfouten, OnlyARegularFileIsReadAndAFailureSaysWhetherItIsMissingNoFi
         {dir.file("gewoon"), std::nullopt, ""},
         {dir.file("weg"), Kind::Missing, "bestaat niet"},
         {dir.file("weg/a.lib"), Kind::Missing, "bestaat niet"},
-        {dir.file("gewoon/a.lib"), Kind::Unreadable, "geen map"},
         {dir.file("map"), Kind::NotAFile, "een map"},
         {dir.file("pijp"), Kind::NotAFile, "geen gewoon bestand"}, // read without waiting for a writer
         {"/dev/zero", Kind::NotAFile, "geen gewoon bestand"},

@@ -18,11 +18,14 @@ TEST_F(ConfigFormTest, SlidersStoreTheColourAtOnceAndOkRefusesSecondsThatAreNoWh
     emit form.cancelKnop()->Click();
     EXPECT_EQ(test.algemeen.LetterKleur, (core::Kleur{1, 40, 128}));
 
-    const std::pair<const char *, int> gevallen[] = {{"135", 135}, {" 200 ", 200}, {"151.5", 152},
-                                                     {"", -1},     {"12 3", -1},   {"2147483648", -1}};
-    for (const auto &[getal, seconden] : gevallen) { // -1: refused
+    // The last text holds a sign that Alfabolotto.ini cannot store.
+    const std::tuple<const char *, const char *, int> gevallen[] = {
+        {"135", "", 135}, {" 200 ", "", 200},     {"151.5", "", 152},       {"", "", -1},
+        {"12 3", "", -1}, {"2147483648", "", -1}, {"60", "\u2192 zaal", -1}};
+    for (const auto &[getal, extra, seconden] : gevallen) { // -1: refused
         test.algemeen.QuizSeconden = 150;
-        const QString tekst = QStringLiteral("Zeg \"kaas\" %1 ").arg(getal) + QString(40000, QLatin1Char('x'));
+        const QString tekst =
+            QStringLiteral("Zeg \"kaas\" %1 ").arg(getal) + QString::fromUtf8(extra) + QString(40000, QLatin1Char('x'));
         ConfigForm dialoog(*main);
         dialoog.text1()->setText(tekst);
         dialoog.combo1()->setEditText(QString::fromLatin1(getal));
@@ -31,5 +34,8 @@ TEST_F(ConfigFormTest, SlidersStoreTheColourAtOnceAndOkRefusesSecondsThatAreNoWh
         EXPECT_EQ(test.algemeen.QuizSeconden, seconden >= 0 ? seconden : 150);
         EXPECT_EQ(main->label3()->text() == tekst && test.algemeen.ReclameTekst == tekst.toStdString(), seconden >= 0);
     }
+    ASSERT_EQ(test.dialogen.meldingen.size(), 4u);
+    EXPECT_TRUE(test.dialogen.meldingen.back().tekst.contains(QStringLiteral("niet in Alfabolotto.ini")));
+    test.dialogen.meldingen.pop_back();
     EXPECT_EQ(test.dialogen.meldingen, Meldingen(3, {SecondenMelding, "Instellingen", Knoppen::Ok, Icoon::Geen}));
 }
