@@ -13,6 +13,7 @@
 #include "ui/dialogen/SoortForm.h"
 #include "ui/editor/EditForm.h"
 #include "ui/help/HelpSchermen.h"
+#include "ui/hoofdvenster/Bedieningstoetsen.h"
 #include "ui/hoofdvenster/MenuBalk.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/ScoreForm.h"
@@ -28,6 +29,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 
@@ -58,15 +60,14 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     resize(scherm);
 
     // 2. Background, advertisement text, game titles, menu bar.
-    const QSize maat = scherm.expandedTo(ontwerpMaat());
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setGeometry(rect());
     m_mainPic = new TekenPaneel;
     m_mainPic->setObjectName(QStringLiteral("MainPic"));
-    m_mainPic->resize(maat);
+    m_mainPic->resize(scherm.expandedTo(ontwerpMaat()));
     m_scroll->setWidget(m_mainPic);
-    legAchtergrondUit(maat);
+    legAchtergrondUit();
 
     // 4. The letter wheel (before the help screens, which lie over it).
     m_radPic = new LetterRadPaneel(m_mainPic);
@@ -83,14 +84,19 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     m_pic2->hide();
 
     legLabelsUit();
+    m_inhoud = {m_radPic, m_help->helpPic(), m_help->helpPic2(), m_pic,       m_pic2,
+                m_logoLabel[0], m_logoLabel[1], m_rondeLabel, m_beurtLabel};
+    for (QWidget *deel : m_inhoud)
+        m_ontwerpPlek.push_back(deel->pos());
+    legRandenUit();
 
     m_bingoScherm = std::make_unique<BingoScherm>(m_omgeving, *m_radPic, *m_pic, *m_rondeLabel, *m_beurtLabel, *this);
     m_ronde = std::make_unique<core::BingoRonde>(m_omgeving.algemeen, m_omgeving.toeval, *m_bingoScherm);
     m_ronde->startNaOpstarten();
-    connect(m_pic->startKnop(), &widgets::VistaButton::Click, this, [this] {
-        if (!m_schuift)
-            m_ronde->TrekLetter();
-    });
+    connect(m_pic->startKnop(), &widgets::VistaButton::Click, this, &Main::trekLetter);
+    m_toetsen = new Bedieningstoetsen(
+        *this, {[this] { return m_omgeving.algemeen.SpelSoort == core::SpelSoort::Bingo; }, [this] { trekLetter(); },
+                [this] { wisselVolledigScherm(); }});
 
     // 8. - 10. Shared state, letter values, settings file.
     core::Algemeen &algemeen = m_omgeving.algemeen;
@@ -128,10 +134,8 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
 
 Main::~Main() = default;
 
-void Main::legAchtergrondUit(QSize maat)
+void Main::legAchtergrondUit()
 {
-    m_mainPic->setBackColor(QColor(40, 0, 0));
-    tekenRand(*m_mainPic, 7, [](int i) { return QColor(30 * i, 0, 0); });
 
     // Behind the menu bar: seen only while the bar is hidden.
     const QFont reclameFont = widgets::designFont(Arial, 30);
@@ -145,7 +149,6 @@ void Main::legAchtergrondUit(QSize maat)
     maakLogoLabels();
 
     m_menuPic = new MenuBalk(m_mainPic);
-    m_menuPic->legUit(maat.width() - twips(240));
     connect(m_menuPic, &MenuBalk::knopGeklikt, this, &Main::menuActie);
     connect(m_menuPic, &MenuBalk::exitGeklikt, this, &QWidget::close);
     connect(m_menuPic, &MenuBalk::aboutGeklikt, this, [this] { toonAboutForm(*this); });
@@ -172,9 +175,6 @@ void Main::legLabelsUit()
     m_beurtLabel->setObjectName(QStringLiteral("BeurtLabel"));
     plaats(m_beurtLabel, 16815, 10650);
 
-    const int hoogte = m_mainPic->height() * TwipsPerPixel;
-    const int breedte = m_mainPic->width() * TwipsPerPixel;
-
     m_klokLabel = new KlikLabel(m_mainPic);
     m_klokLabel->setObjectName(QStringLiteral("KlokLabel"));
     m_klokLabel->setFont(widgets::designFont(Arial, 12, true));
@@ -182,7 +182,6 @@ void Main::legLabelsUit()
     zetLabelKleur(m_klokLabel, QColor(150, 150, 150));
     m_klokLabel->setToolTip(QStringLiteral(" Menubalk Verbergen "));
     m_klokLabel->setCursor(Qt::PointingHandCursor);
-    plaats(m_klokLabel, 300, hoogte - 510);
     connect(m_klokLabel, &KlikLabel::klik, this, &Main::wisselMenuBalk);
 
     m_image1 = new KlikLabel(m_mainPic);
@@ -190,8 +189,31 @@ void Main::legLabelsUit()
     m_image1->setPixmap(QPixmap(QStringLiteral(":/images/minimaliseer.png")));
     m_image1->setAttribute(Qt::WA_TranslucentBackground);
     m_image1->setToolTip(QStringLiteral(" Scherm Minimaliseren "));
-    plaats(m_image1, breedte - 750, hoogte - 600);
     connect(m_image1, &KlikLabel::klik, this, &Main::minimaliseer);
+}
+
+void Main::pasMaatAan(QSize scherm, bool centreren)
+{
+    resize(scherm);
+    m_scroll->setGeometry(rect());
+    m_mainPic->resize(scherm.expandedTo(ontwerpMaat()));
+    const QSize ruimte = m_mainPic->size() - ontwerpMaat();
+    m_verschuiving = centreren ? QPoint(ruimte.width() / 2, ruimte.height() / 2) : QPoint();
+    for (std::size_t i = 0; i < m_inhoud.size(); ++i)
+        m_inhoud[i]->move(m_ontwerpPlek[i] + m_verschuiving);
+    legRandenUit();
+}
+
+// The borders, the menu bar, the clock and the minimise image follow the edges of the screen.
+void Main::legRandenUit()
+{
+    m_mainPic->setBackColor(QColor(40, 0, 0));
+    tekenRand(*m_mainPic, 7, [](int i) { return QColor(30 * i, 0, 0); });
+    m_menuPic->legUit(m_mainPic->width() - twips(240));
+    const int hoogte = m_mainPic->height() * TwipsPerPixel;
+    const int breedte = m_mainPic->width() * TwipsPerPixel;
+    plaats(m_klokLabel, 300, hoogte - 510);
+    plaats(m_image1, breedte - 750, hoogte - 600);
 }
 
 void Main::toonReclameTekst()
@@ -217,6 +239,33 @@ void Main::wisselMenuBalk()
                                       : QStringLiteral(" Menubalk Verbergen "));
 }
 
+void Main::trekLetter()
+{
+    // A draw, a slide or a message under way takes no second press.
+    if (!m_schuift && !m_ronde->bezig())
+        m_ronde->TrekLetter();
+}
+
+void Main::zetVenster(QWidget *venster)
+{
+    m_venster = venster ? venster : this;
+    m_toetsen->zetPodium(m_venster == this ? nullptr : m_venster);
+}
+
+void Main::wisselVolledigScherm()
+{
+    QWidget *venster = m_venster;
+    if (venster->isFullScreen()) {
+        const QRect scherm = venster->screen()->availableGeometry();
+        venster->setWindowFlag(Qt::FramelessWindowHint, false);
+        venster->showNormal();
+        venster->setGeometry(QRect(QPoint(), scherm.size() * 3 / 4).translated(scherm.topLeft() + QPoint(scherm.width() / 8, scherm.height() / 8)));
+    } else {
+        venster->setWindowFlag(Qt::FramelessWindowHint, true);
+        venster->showFullScreen();
+    }
+}
+
 void Main::minimaliseer()
 {
     const QPoint rust = m_image1->pos();
@@ -224,7 +273,7 @@ void Main::minimaliseer()
     m_omgeving.wachter.Wacht(0.2f);
     m_image1->move(rust);
     m_omgeving.wachter.Wacht(0.2f);
-    showMinimized();
+    m_venster->showMinimized();
 }
 
 void Main::menuActie(MenuActie actie)
@@ -264,6 +313,9 @@ void Main::menuActie(MenuActie actie)
         m_help->wissel();
         break;
     }
+    // The keyboard is the window's again, not the button's.
+    if (isVisible())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void Main::vraagNieuweRonde()
@@ -287,7 +339,7 @@ void Main::vraagNieuweRonde()
 void Main::slideBord(int van, int tot, int stap)
 {
     for (int y = van; stap < 0 ? y >= tot : y <= tot; y += stap) {
-        m_pic->move(m_pic->x(), twips(y));
+        m_pic->move(m_pic->x(), twips(y) + m_verschuiving.y());
         m_omgeving.wachter.Wacht(0.05f);
     }
 }
@@ -315,6 +367,9 @@ void Main::closeEvent(QCloseEvent *event)
 {
     if (m_afsluitenBevestigd || vraagAfsluiten()) {
         event->accept();
+        // The stage showing this window closes with it, which ends the program.
+        if (m_venster != this)
+            QTimer::singleShot(0, m_venster, &QWidget::close);
         return;
     }
     event->ignore();

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QScrollArea;
@@ -16,6 +17,7 @@ class QTimer;
 
 namespace ui {
 
+class Bedieningstoetsen;
 class BingoBord;
 class BingoScherm;
 class HelpSchermen;
@@ -45,6 +47,12 @@ public:
 
     // The smallest area the layout needs; smaller screens scroll instead of cutting it off.
     static QSize ontwerpMaat();
+    // Lays the window out for an area of this size: borders, menu bar, clock and minimise
+    // image along its edges; the wheel, the board and their labels in the middle when
+    // centred, otherwise at the top left.
+    void pasMaatAan(QSize scherm, bool centreren);
+    // Where the wheel, the board and their labels are moved to from the top left.
+    QPoint verschuiving() const { return m_verschuiving; }
 
     // Shows ReclameTekst in Label2 and Label3 (behind the menu bar).
     void toonReclameTekst();
@@ -55,6 +63,13 @@ public:
     void vraagNieuweRonde();
     void wisselMenuBalk();
     void minimaliseer();
+    // The next letter, unless a draw or a slide is under way.
+    void trekLetter();
+    // The window that shows this one on the screen: itself, or the stage it stands on.
+    void zetVenster(QWidget *venster);
+    QWidget *venster() const { return m_venster; }
+    void wisselVolledigScherm();
+    bool isAfgesloten() const { return m_afsluitenBevestigd; }
     void toonKlok();
 
     // The high-score list lives as long as the program; Data/Scorelijst.lib is its file.
@@ -87,8 +102,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void legAchtergrondUit(QSize maat);
+    void legAchtergrondUit();
     void legLabelsUit();
+    void legRandenUit();
     void maakLogoLabels();
     void slideBord(int van, int tot, int stap);
     bool vraagAfsluiten();
@@ -114,8 +130,13 @@ private:
     KlikLabel *m_klokLabel = nullptr;
     KlikLabel *m_image1 = nullptr;
     QTimer *m_timer1 = nullptr;
+    QWidget *m_venster = this;
+    Bedieningstoetsen *m_toetsen = nullptr;
     std::unique_ptr<BingoScherm> m_bingoScherm;
     std::unique_ptr<core::BingoRonde> m_ronde;
+    std::vector<QWidget *> m_inhoud; // moved together when centred
+    std::vector<QPoint> m_ontwerpPlek;
+    QPoint m_verschuiving;
     bool m_schuift = false;
     bool m_afsluitenBevestigd = false;
 };

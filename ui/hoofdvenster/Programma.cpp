@@ -6,10 +6,12 @@
 #include "core/RandomSource.h"
 #include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/Podium.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Nederlands.h"
 #include "ui/toolkit/Omgeving.h"
+#include "ui/toolkit/Voorkeuren.h"
 #include "ui/toolkit/Wachter.h"
 #include "widgets/Fonts.h"
 
@@ -17,6 +19,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <memory>
 
 namespace ui {
 
@@ -51,17 +54,29 @@ int startProgramma(int argc, char **argv)
         core::removeStaleTemporaryFiles(omgeving.dataMap().toStdString());
     }
 
-    const QSize scherm =
-        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : Main::ontwerpMaat();
-    Main main(omgeving, scherm);
+    const Voorkeuren voorkeuren = Voorkeuren::lees();
+    QScreen *scherm = schermMetNaam(voorkeuren.beeldscherm);
+    Main main(omgeving, scherm ? scherm->size() : Main::ontwerpMaat());
     main.setCursor(eigenAanwijzer());
-    main.showFullScreen();
-    QObject::connect(&instantie, &EnigeInstantie::gewekt, &main, [&main] {
+    std::unique_ptr<Podium> podium;
+    if (voorkeuren.passendOpScherm) {
+        podium = std::make_unique<Podium>(main);
+        podium->zetGekozenScherm(voorkeuren.beeldscherm);
+        podium->toon();
+    } else {
+        if (scherm)
+            main.setGeometry(scherm->geometry());
         main.showFullScreen();
-        main.raise();
-        main.activateWindow();
+    }
+    QObject::connect(&instantie, &EnigeInstantie::gewekt, &main, [&main] {
+        QWidget *venster = main.venster();
+        venster->showFullScreen();
+        venster->raise();
+        venster->activateWindow();
     });
-    return app.exec();
+    const int uitkomst = app.exec();
+    main.zetVenster(nullptr);
+    return uitkomst;
 }
 
 } // namespace ui

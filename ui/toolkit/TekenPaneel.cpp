@@ -1,9 +1,13 @@
 #include "ui/toolkit/TekenPaneel.h"
 
+#include "widgets/DeviceScale.h"
+
 #include <QPainter>
+#include <QPainterPath>
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -43,12 +47,9 @@ void TekenPaneel::removePicture()
 
 void TekenPaneel::wis()
 {
+    m_tekeningen.clear();
     growSurface();
-    m_surface.fill(m_backColor);
-    if (!m_picture.isNull()) {
-        QPainter painter(&m_surface);
-        painter.drawImage(0, 0, m_picture);
-    }
+    m_surface = maakOppervlak(m_schaal);
     update();
 }
 
@@ -62,50 +63,69 @@ void TekenPaneel::print(const QString &text) { printAt(m_currentX, m_currentY, t
 
 void TekenPaneel::printAt(int x, int y, const QString &text, const QColor &color)
 {
-    growSurface();
-    QPainter painter(&m_surface);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(m_font);
-    painter.setPen(color);
     const QFontMetrics metrics(m_font);
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    teken([font = m_font, x, y, text, color, ascent = metrics.ascent()](QPainter &painter) {
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(color);
+        painter.drawText(QPoint(x, y + ascent), text);
+    });
     m_currentX = x + metrics.horizontalAdvance(text);
     m_currentY = y + metrics.height();
-    update();
 }
 
 void TekenPaneel::line(int x1, int y1, int x2, int y2, const QColor &color)
 {
-    growSurface();
-    QPainter painter(&m_surface);
-    painter.setPen(QPen(color, 0));
-    if (y1 == y2 && x1 != x2)
-        painter.drawLine(x1, y1, x2 > x1 ? x2 - 1 : x2 + 1, y2);
-    else if (x1 == x2 && y1 != y2)
-        painter.drawLine(x1, y1, x2, y2 > y1 ? y2 - 1 : y2 + 1);
-    else if (x1 != x2 || y1 != y2)
-        painter.drawLine(x1, y1, x2, y2);
-    update();
+    teken([=](QPainter &painter) {
+        // Enlarged, a line is a band of one logical pixel; at 1:1 or smaller one screen pixel.
+        const bool geschaald = widgets::deviceScale(painter) > 1.001;
+        painter.setPen(QPen(color, 0));
+        if (y1 == y2 && x1 != x2) {
+            const int eind = x2 > x1 ? x2 - 1 : x2 + 1;
+            if (geschaald)
+                painter.fillRect(QRectF(std::min(x1, eind), y1, std::abs(eind - x1) + 1, 1), color);
+            else
+                painter.drawLine(x1, y1, eind, y2);
+        } else if (x1 == x2 && y1 != y2) {
+            const int eind = y2 > y1 ? y2 - 1 : y2 + 1;
+            if (geschaald)
+                painter.fillRect(QRectF(x1, std::min(y1, eind), 1, std::abs(eind - y1) + 1), color);
+            else
+                painter.drawLine(x1, y1, x2, eind);
+        } else if (x1 != x2 || y1 != y2) {
+            // Scaled, a line keeps the width of one logical pixel.
+            if (geschaald)
+                painter.setPen(QPen(color, 1));
+            painter.drawLine(x1, y1, x2, y2);
+        }
+    });
 }
 
 void TekenPaneel::box(int x1, int y1, int x2, int y2, const QColor &color)
 {
-    growSurface();
-    QPainter painter(&m_surface);
-    painter.setPen(QPen(color, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
-                         .adjusted(0, 0, -1, -1));
-    update();
+    const QRect rand =
+        QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))).adjusted(0, 0, -1, -1);
+    teken([rand, color](QPainter &painter) {
+        painter.setPen(QPen(color, 0));
+        painter.setBrush(Qt::NoBrush);
+        if (widgets::deviceScale(painter) <= 1.001) {
+            painter.drawRect(rand);
+            return;
+        }
+        // Enlarged, the outline is a band of one logical pixel along the inside of the rectangle,
+        // like the one pixel wide outline it is at the design size.
+        const QRectF buiten(rand.adjusted(0, 0, 1, 1));
+        QPainterPath band;
+        band.addRect(buiten);
+        band.addRect(buiten.adjusted(1, 1, -1, -1));
+        painter.fillPath(band, color);
+    });
 }
 
 void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
 {
-    growSurface();
-    QPainter painter(&m_surface);
-    painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
-                     color);
-    update();
+    const QRect vlak(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    teken([vlak, color](QPainter &painter) { painter.fillRect(vlak, color); });
 }
 
 void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h)
@@ -113,16 +133,61 @@ void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h
     growSurface();
     if (picture.isNull())
         return;
-    QPainter painter(&m_surface);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(x, y, w, h), picture);
+    teken([picture, doel = QRect(x, y, w, h)](QPainter &painter) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(doel, picture);
+    });
+}
+
+void TekenPaneel::teken(Tekening tekening)
+{
+    growSurface();
+    {
+        QPainter painter(&m_surface);
+        painter.scale(m_schaal, m_schaal);
+        tekening(painter);
+    }
+    m_tekeningen.push_back(std::move(tekening));
     update();
+}
+
+QImage TekenPaneel::maakOppervlak(qreal schaal) const
+{
+    const QSize pixels(int(std::ceil(m_oppervlakMaat.width() * schaal)),
+                       int(std::ceil(m_oppervlakMaat.height() * schaal)));
+    // Drawn at the scale in so many words: Qt only scales by an image's own pixel ratio above 1.
+    QImage oppervlak(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    oppervlak.fill(m_backColor);
+    QPainter painter(&oppervlak);
+    painter.scale(schaal, schaal);
+    if (!m_picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QPoint(0, 0), m_picture);
+    }
+    for (const Tekening &tekening : m_tekeningen) {
+        painter.save();
+        tekening(painter);
+        painter.restore();
+    }
+    return oppervlak;
+}
+
+QImage TekenPaneel::surface() const
+{
+    if (!widgets::differentScale(m_schaal, 1.0))
+        return m_surface;
+    return maakOppervlak(1.0);
 }
 
 void TekenPaneel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface);
+    const qreal schaal = widgets::deviceScale(painter);
+    if (widgets::differentScale(schaal, m_schaal)) {
+        m_schaal = schaal;
+        m_surface = maakOppervlak(schaal);
+    }
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_oppervlakMaat)), m_surface);
 }
 
 void TekenPaneel::resizeEvent(QResizeEvent *event)
@@ -135,15 +200,11 @@ void TekenPaneel::growSurface()
 {
     // Hidden widgets get their resize events late, so every drawing call checks the size too.
     // The surface only grows, so what was drawn survives a panel that is made smaller and larger.
-    const QSize wanted = size().expandedTo(m_surface.size()).expandedTo(QSize(1, 1));
-    if (wanted == m_surface.size())
+    const QSize wanted = size().expandedTo(m_oppervlakMaat).expandedTo(QSize(1, 1));
+    if (wanted == m_oppervlakMaat && !m_surface.isNull())
         return;
-    QImage grown(wanted, QImage::Format_RGB32);
-    grown.fill(m_backColor);
-    QPainter painter(&grown);
-    painter.drawImage(0, 0, m_surface);
-    painter.end();
-    m_surface = grown;
+    m_oppervlakMaat = wanted;
+    m_surface = maakOppervlak(m_schaal);
 }
 
 } // namespace ui

@@ -5,11 +5,15 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 namespace ui {
 
 // A drawing panel with a persistent surface: what is drawn stays through repaints until
 // the panel is cleared. Coordinates are pixels, origin top left. Child controls may be
-// placed on it like on any widget.
+// placed on it like on any widget. Every drawing since the last clearing is kept, so the
+// surface is drawn again, sharp, at the resolution of whatever screen or stage shows it.
 class TekenPaneel : public QWidget
 {
     Q_OBJECT
@@ -51,16 +55,24 @@ public:
     // A picture scaled into the rectangle at (x, y) of width w and height h.
     void paintPicture(const QImage &picture, int x, int y, int w, int h);
 
-    // The surface as it stands, for tests and screenshots.
-    const QImage &surface() const { return m_surface; }
+    // The surface as it stands, for tests and screenshots: one pixel per logical pixel.
+    QImage surface() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    using Tekening = std::function<void(QPainter &)>;
+    // Keeps a drawing and makes it on the surface.
+    void teken(Tekening tekening);
     void growSurface();
+    // The surface again, from the background and every kept drawing, at this scale.
+    QImage maakOppervlak(qreal schaal) const;
 
+    std::vector<Tekening> m_tekeningen;
+    QSize m_oppervlakMaat; // logical pixels; only grows
+    qreal m_schaal = 1.0;
     QImage m_surface;
     QImage m_picture;
     QColor m_backColor = Qt::white;
