@@ -49,9 +49,14 @@ constexpr int kDekkingsDrempel = 96;
 // ---------------------------------------------------------------------------------------
 // Shared helpers
 
+// The pictures for large screens are the same drawings on 2 or 3 times as many pixels
+// (saved as name@2x.png, name@3x.png).
+int gDetail = 1;
+
 QImage nieuwBeeld(int breedte, int hoogte, const QColor &vulling = Qt::transparent)
 {
-    QImage beeld(breedte, hoogte, QImage::Format_ARGB32_Premultiplied);
+    QImage beeld(breedte * gDetail, hoogte * gDetail, QImage::Format_ARGB32_Premultiplied);
+    beeld.setDevicePixelRatio(gDetail);
     beeld.fill(vulling);
     return beeld;
 }
@@ -211,7 +216,13 @@ public:
 
     bool maakMappen() const { return QDir().mkpath(m_afbeeldingen.path()) && QDir().mkpath(m_data.path()); }
 
-    void png(const QString &naam, const QImage &beeld) { bewaar(m_afbeeldingen.filePath(naam), beeld, "PNG", -1); }
+    void png(const QString &naam, const QImage &beeld)
+    {
+        QString bestand = naam;
+        if (gDetail > 1)
+            bestand.insert(bestand.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(gDetail));
+        bewaar(m_afbeeldingen.filePath(bestand), beeld, "PNG", -1);
+    }
 
     void jpeg(const QString &naam, const QImage &beeld)
     {
@@ -1314,6 +1325,37 @@ void maakAlles(Uitvoer &uit)
     uit.png(QStringLiteral("cursor.png"), cursorBeeld());
 }
 
+// What a scaled-up main window and its dialogs show, for screens up to 3 times the design.
+void maakDetails(Uitvoer &uit)
+{
+    for (const int detail : {2, 3}) {
+        gDetail = detail;
+        uit.png(QStringLiteral("rad-bingo.png"), radBeeld(kBingoRad, bingoStijl(), 600));
+        uit.png(QStringLiteral("rad-quiz.png"), radBeeld(kQuizRad, quizStijl(), 600));
+        const std::array<std::pair<const char *, std::pair<QColor, Symbool>>, 10> iconen{{
+            {"knop1-nieuwe-ronde.png", {QColor(40, 160, 70), symboolNieuweRonde}},
+            {"knop2-scorelijst.png", {QColor(225, 140, 0), symboolScorelijst}},
+            {"knop3-meer-software.png", {QColor(35, 105, 210), symboolWeb}},
+            {"knop4-spelsoort.png", {QColor(135, 65, 190), symboolSpelsoort}},
+            {"knop5-instellingen.png", {QColor(90, 105, 125), symboolInstellingen}},
+            {"knop6-afdrukken.png", {QColor(0, 140, 150), symboolAfdrukken}},
+            {"knop8-woordenlijst.png", {QColor(165, 100, 40), symboolWoordenlijst}},
+            {"knop9-help.png", {QColor(205, 50, 135), symboolHelp}},
+            {"about.png", {QColor(0, 150, 195), symboolAbout}},
+            {"exit.png", {QColor(200, 30, 30), symboolExit}},
+        }};
+        for (const auto &[naam, plaat] : iconen)
+            uit.png(QString::fromLatin1(naam), maakIcoon(QSize(48, 48), plaat.first, plaat.second));
+        uit.png(QStringLiteral("start.png"), maakIcoon(QSize(48, 40), QColor(30, 160, 60), symboolStart));
+        uit.png(QStringLiteral("logo.png"), logoBeeld());
+        uit.png(QStringLiteral("printer-icon.png"), opMaskerGroen(printerBeeld(32)));
+        uit.png(QStringLiteral("about-foto.png"), aboutFoto());
+        uit.png(QStringLiteral("instellingen.png"), instellingenBeeld());
+        uit.png(QStringLiteral("minimaliseer.png"), minimaliseerBeeld());
+    }
+    gDetail = 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -1334,5 +1376,6 @@ int main(int argc, char **argv)
         return 1;
     }
     maakAlles(uit);
+    maakDetails(uit);
     return uit.fouten() == 0 ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "widgets/VistaButton.h"
 
+#include "widgets/DeviceScale.h"
+
 #include "widgets/ButtonFace.h"
 #include "widgets/ButtonPersistence.h"
 #include "widgets/Fonts.h"
@@ -7,10 +9,12 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPalette>
 
 #include <algorithm>
+#include <cmath>
 
 namespace widgets {
 
@@ -48,6 +52,12 @@ void VistaButton::setPicture(const QImage &picture)
 {
     m_picture = picture;
     preparePicture();
+    redraw();
+}
+
+void VistaButton::setDetailedPictures(std::vector<QImage> pictures)
+{
+    m_detailedPictures = std::move(pictures);
     redraw();
 }
 
@@ -209,6 +219,7 @@ void VistaButton::preparePicture()
 
 void VistaButton::redraw()
 {
+    m_detailedFace = QImage();
     paintFaceNow();
     update();
 }
@@ -260,7 +271,53 @@ void VistaButton::paintEvent(QPaintEvent *)
     if (m_face.size() != size())
         paintFaceNow();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_face);
+    const qreal scale = deviceScale(painter);
+    if (scale <= 1.001 || m_face.isNull()) {
+        painter.drawImage(0, 0, m_face);
+        return;
+    }
+    if (m_detailedFace.isNull() || differentScale(scale, m_detailedScale)) {
+        m_detailedFace = paintDetailedFace(scale);
+        m_detailedScale = scale;
+    }
+    painter.drawImage(QRectF(rect()), m_detailedFace);
+}
+
+// The same face on more pixels: the caption in a font as much larger, the picture from the
+// most detailed source at hand.
+QImage VistaButton::paintDetailedFace(qreal scale) const
+{
+    QImage face(std::max(1, int(std::ceil(width() * scale))), std::max(1, int(std::ceil(height() * scale))),
+                QImage::Format_RGB32);
+    FaceInput input;
+    input.state = m_state;
+    input.enabled = isEnabled();
+    input.pressed = m_pressed;
+    input.noBackground = m_noBackground;
+    input.backColor = m_backColor.rgb();
+    input.caption = m_caption;
+    input.font = font();
+    input.font.setPixelSize(std::max(1, int(std::lround(QFontInfo(font()).pixelSize() * scale))));
+    input.foreColor = m_foreColor.rgb();
+    if (!m_pictureStrip.isNull()) {
+        const QSize wanted(int(std::lround(m_pictureStrip.width() * scale)),
+                           int(std::lround(m_pictureStrip.height() * scale)));
+        QImage source = m_pictureStrip;
+        for (const QImage &detailed : m_detailedPictures) {
+            source = detailed;
+            if (detailed.width() >= wanted.width())
+                break;
+        }
+        // Nearest pixels keep the mask colour pure, so no fringe of it shows.
+        input.picture = source.scaled(wanted, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    input.pictures = m_pictures;
+    input.useMaskColor = m_useMaskColor;
+    input.maskColor = m_maskColor.rgb();
+    input.pictureOffset = int(std::lround(m_pictureOffset * scale));
+    paintFace(face, input);
+    return face;
 }
 
 void VistaButton::resizeEvent(QResizeEvent *) { redraw(); }

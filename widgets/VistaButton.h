@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "widgets/ButtonState.h"
 
 #include <QBasicTimer>
@@ -63,6 +65,10 @@ public:
 
     // Frames in the strip. A negative number becomes 1 and one above 2 becomes 2; 0 stays
     // and is drawn like 1.
+    // The same picture on more pixels, for a button drawn larger than 1:1 (a scaled-up stage,
+    // a high-density screen); the smallest that is large enough is used.
+    void setDetailedPictures(std::vector<QImage> pictures);
+
     int pictures() const { return m_pictures; }
     void setPictures(int pictures);
 
@@ -183,6 +189,11 @@ private:
     bool m_readingProperties = false;
 
     QImage m_face;
+    // The face drawn for a larger scale, remade when the face changes.
+    QImage paintDetailedFace(qreal scale) const;
+    std::vector<QImage> m_detailedPictures;
+    QImage m_detailedFace;
+    qreal m_detailedScale = 0;
     WidgetUnderCursor m_widgetUnderCursor;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/bingo/BingoBord.h"
 
+#include "ui/toolkit/Beelden.h"
+
 #include "core/LetterAfdruk.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
@@ -12,7 +14,8 @@ QColor kleur(const core::Kleur &k) { return QColor(k.rood, k.groen, k.blauw); }
 
 BingoBord::BingoBord(QWidget *parent)
     : TekenPaneel(parent)
-    , m_logo(QStringLiteral(":/images/logo.png"))
+    , m_logo(beeld(QStringLiteral("logo.png")))
+    , m_logoDetail(beeldVoorSchaal(QStringLiteral("logo.png"), 3))
 {
     setObjectName(QStringLiteral("Pic"));
     setDrawFont(widgets::designFont(QStringLiteral("Comic Sans MS"), 46, true));
@@ -20,7 +23,8 @@ BingoBord::BingoBord(QWidget *parent)
     m_startKnop = new widgets::VistaButton(this);
     m_startKnop->setObjectName(QStringLiteral("StartKnop"));
     m_startKnop->setCaption(QString());
-    m_startKnop->setPicture(QImage(QStringLiteral(":/images/start.png")));
+    m_startKnop->setPicture(beeld(QStringLiteral("start.png")));
+    m_startKnop->setDetailedPictures(detailBeelden(QStringLiteral("start.png")));
     m_startKnop->setPictures(1);
 }
 
@@ -41,9 +45,9 @@ void BingoBord::WisBord()
     filledBox(1, 401, 95, 479, donker);
     filledBox(385, 401, 479, 479, donker);
 
-    paintPicture(m_logo, 3, 3, 90, 75);
-    paintPicture(m_logo, 387, 3, 90, 75);
-    paintPicture(m_logo, 387, 403, 90, 75);
+    paintPicture(m_logo, 3, 3, 90, 75, m_logoDetail);
+    paintPicture(m_logo, 387, 3, 90, 75, m_logoDetail);
+    paintPicture(m_logo, 387, 403, 90, 75, m_logoDetail);
 
     m_startKnop->setGeometry(10, 410, 78, 62);
     m_startKnop->setToolTip(QStringLiteral(" Starten Alfabo Lotto "));

@@ -30,6 +30,7 @@ public:
 private:
     widgets::VistaButton *m_startKnop = nullptr;
     QImage m_logo;
+    QImage m_logoDetail;
 };
 
 } // namespace ui

@@ -1,7 +1,9 @@
 #include "ui/bingo/LetterRadPaneel.h"
 
+#include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Wachter.h"
+#include "widgets/DeviceScale.h"
 #include "widgets/Fonts.h"
 
 #include <QMouseEvent>
@@ -20,7 +22,8 @@ LetterRadPaneel::LetterRadPaneel(QWidget *parent)
     setFixedSize(600, 600);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    m_picture = QImage(QStringLiteral(":/images/rad-bingo.png"));
+    m_picture = beeld(QStringLiteral("rad-bingo.png"));
+    m_detail = beeldVoorSchaal(QStringLiteral("rad-bingo.png"), 3);
 
     m_label1 = maakLabel(this, QStringLiteral("A"), widgets::designFont(QStringLiteral("Comic Sans MS"), 36),
                          QColor(200, 200, 200));
@@ -32,18 +35,20 @@ LetterRadPaneel::LetterRadPaneel(QWidget *parent)
     m_label4->hide(); // kept up to date, never shown
 }
 
-void LetterRadPaneel::setPicture(const QImage &picture)
+void LetterRadPaneel::setPicture(const QImage &picture, const QImage &detailed)
 {
     m_picture = picture;
+    m_detail = detailed;
+    m_opSchaal = QImage();
     update();
 }
 
-bool LetterRadPaneel::laadPicture(const QString &path)
+bool LetterRadPaneel::laadPicture(const QString &path, const QImage &detailed)
 {
     QImage picture;
     if (!picture.load(path) || picture.isNull())
         return false;
-    setPicture(picture);
+    setPicture(picture, detailed);
     return true;
 }
 
@@ -71,8 +76,17 @@ void LetterRadPaneel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(40, 0, 0));
-    if (!m_picture.isNull())
+    const qreal schaal = widgets::deviceScale(painter);
+    if (schaal > 1.001 && !m_picture.isNull()) {
+        // Resampled once per scale, so a turning pointer only copies pixels.
+        if (m_opSchaal.isNull() || widgets::differentScale(schaal, m_schaal)) {
+            m_opSchaal = widgets::resampledForScale(m_detail.isNull() ? m_picture : m_detail, QSize(600, 600), schaal);
+            m_schaal = schaal;
+        }
+        painter.drawImage(QRectF(0, 0, 600, 600), m_opSchaal);
+    } else if (!m_picture.isNull()) {
         painter.drawImage(QRect(0, 0, 600, 600), m_picture);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(255, 255, 255), 3, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(Middelpunt, m_wijzerEinde);

@@ -22,9 +22,10 @@ class LetterRadPaneel : public QWidget
 public:
     explicit LetterRadPaneel(QWidget *parent = nullptr);
 
-    void setPicture(const QImage &picture);
+    // A new wheel picture; `detailed`, the same wheel on more pixels, is drawn on large screens.
+    void setPicture(const QImage &picture, const QImage &detailed = QImage());
     // Loads a wheel picture file; false (and nothing changed) when it cannot be read.
-    bool laadPicture(const QString &path);
+    bool laadPicture(const QString &path, const QImage &detailed = QImage());
 
     // One step: the pointer from (300, 300) to the point, Label1 shows the letter.
     void toonStap(const core::RadPositie &punt);
@@ -42,6 +43,9 @@ protected:
 
 private:
     QImage m_picture;
+    QImage m_detail;
+    QImage m_opSchaal; // the wheel at the scale it was last drawn at, above 1:1
+    qreal m_schaal = 1.0;
     QPoint m_wijzerEinde{300, 90};
     QLabel *m_label1 = nullptr;
     QLabel *m_label4 = nullptr;

@@ -1,3 +1,4 @@
+#include "ui/toolkit/Beelden.h"
 #include "ui/dialogen/SoortForm.h"
 
 #include "core/Algemeen.h"
@@ -132,7 +133,9 @@ void SoortForm::okGeklikt()
     const bool quiz = m_option1[1]->isChecked();
     const QString pad =
         m_main.omgeving().dataMap() + (quiz ? QStringLiteral("/rad-2.jpg") : QStringLiteral("/rad-1.jpg"));
-    if (!m_main.radPic()->laadPicture(pad)) {
+    const QImage detail =
+        beeldVoorSchaal(quiz ? QStringLiteral("rad-quiz.png") : QStringLiteral("rad-bingo.png"), 3);
+    if (!m_main.radPic()->laadPicture(pad, detail)) {
         m_main.omgeving().dialogen.melding(this, QStringLiteral("Kan gekozen afbeelding niet laden!"),
                                            QStringLiteral("Error"), Knoppen::Ok, Icoon::Kritiek);
         reject();

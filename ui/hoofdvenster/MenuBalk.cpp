@@ -1,5 +1,6 @@
 #include "ui/hoofdvenster/MenuBalk.h"
 
+#include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/Randen.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/VistaButton.h"
@@ -51,7 +52,8 @@ widgets::VistaButton *MenuBalk::maakKnop(const QString &naam, const QString &ico
     auto *knop = new widgets::VistaButton(this);
     knop->setObjectName(naam);
     knop->setCaption(QString());
-    knop->setPicture(QImage(QStringLiteral(":/images/") + icoon));
+    knop->setPicture(beeld(icoon));
+    knop->setDetailedPictures(detailBeelden(icoon));
     knop->setPictures(1);
     knop->setUseMaskColor(true);
     knop->setMaskColor(QColor(0, 255, 0));

@@ -128,14 +128,15 @@ void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
     teken([vlak, color](QPainter &painter) { painter.fillRect(vlak, color); });
 }
 
-void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h)
+void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h, const QImage &detailed)
 {
     growSurface();
     if (picture.isNull())
         return;
-    teken([picture, doel = QRect(x, y, w, h)](QPainter &painter) {
+    teken([picture, detailed, doel = QRect(x, y, w, h)](QPainter &painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(doel, picture);
+        const bool groter = widgets::deviceScale(painter) > 1.001 && !detailed.isNull();
+        painter.drawImage(doel, groter ? detailed : picture);
     });
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+namespace ui {
+
+// The program's pictures under ":/images/". Most come in a version for the design size and,
+// for large screens, versions with 2 and 3 times as many pixels (name@2x.png, name@3x.png).
+QImage beeld(const QString &naam);
+// The larger versions that exist, smallest first.
+std::vector<QImage> detailBeelden(const QString &naam);
+// The version with at least `schaal` times the pixels of the design size, or the largest.
+QImage beeldVoorSchaal(const QString &naam, qreal schaal);
+
+} // namespace ui
