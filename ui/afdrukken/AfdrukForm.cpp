@@ -7,6 +7,8 @@
 #include "print/Printers.h"
 #include "print/PrintJob.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Beelden.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/KlikLabel.h"
@@ -118,6 +120,8 @@ QString vraagPdfBestandNaam(QWidget *parent, const QString &voorstel)
     dialoog.setDefaultSuffix(QStringLiteral("pdf"));
     dialoog.setDirectory(QFileInfo(voorstel).absolutePath());
     dialoog.selectFile(QFileInfo(voorstel).fileName());
+    // Qt's own file dialog is shown as it is, not scaled with the program's windows.
+    dialoog.setWindowFlag(Qt::BypassGraphicsProxyWidget);
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
         return {};
     return dialoog.selectedFiles().constFirst();
@@ -158,7 +162,8 @@ AfdrukForm::~AfdrukForm() = default;
 
 void AfdrukForm::legSoortenUit()
 {
-    const QImage icoon(QStringLiteral(":/images/printer-icon.png"));
+    const QImage icoon = beeld(QStringLiteral("printer-icon.png"));
+    const std::vector<QImage> icoonDetails = detailBeelden(QStringLiteral("printer-icon.png"));
     for (int i = 0; i < 4; ++i) {
         const SoortRegel &regel = SoortRegels[i];
 
@@ -170,6 +175,7 @@ void AfdrukForm::legSoortenUit()
         knop->setObjectName(QString::fromLatin1(regel.knopNaam));
         knop->setCaption(QString());
         knop->setPicture(icoon);
+        knop->setDetailedPictures(icoonDetails);
         knop->setPictures(1);
         knop->setBackColor(Qt::white);
         knop->setCursor(Qt::PointingHandCursor);
@@ -356,7 +362,7 @@ void AfdrukForm::exitGeklikt()
 void toonAfdrukForm(Main &main)
 {
     AfdrukForm form(main);
-    form.exec();
+    toonDialoog(form);
 }
 
 } // namespace ui

@@ -2,6 +2,8 @@
 
 #include "core/Algemeen.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Beelden.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"
@@ -38,7 +40,7 @@ AboutForm::AboutForm(Main &main)
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(QPixmap(QStringLiteral(":/images/about-foto.png")));
+    m_image1->setPixmap(plaatjeVoorSchaal(QStringLiteral("about-foto.png"), podiumSchaal()));
     m_image1->move(twips(180), twips(210));
     m_image1->resize(118, 130);
 
@@ -63,7 +65,7 @@ AboutForm::AboutForm(Main &main)
 void toonAboutForm(Main &main)
 {
     AboutForm form(main);
-    form.exec();
+    toonDialoog(form);
 }
 
 } // namespace ui

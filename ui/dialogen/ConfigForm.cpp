@@ -4,6 +4,8 @@
 #include "core/bestanden/Windows1252.h"
 #include "core/GetalTekst.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/Beelden.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/KlikLabel.h"
@@ -82,7 +84,7 @@ void ConfigForm::legTekstUit()
 
     auto *image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap(QStringLiteral(":/images/instellingen.png")));
+    image1->setPixmap(plaatjeVoorSchaal(QStringLiteral("instellingen.png"), podiumSchaal()));
     image1->setScaledContents(true);
     plaats(image1, 6000, 900, 1500, 1500);
 }
@@ -228,7 +230,7 @@ bool ConfigForm::okGeklikt()
 void toonConfigForm(Main &main)
 {
     ConfigForm form(main);
-    form.exec();
+    toonDialoog(form);
 }
 
 } // namespace ui

@@ -1,3 +1,4 @@
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Beelden.h"
 #include "ui/dialogen/SoortForm.h"
 
@@ -158,7 +159,7 @@ void SoortForm::okGeklikt()
 void toonSoortForm(Main &main)
 {
     SoortForm form(main);
-    form.exec();
+    toonDialoog(form);
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "core/bestanden/Windows1252.h"
 #include "core/quiz/WoordTeksten.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Kleuren.h"
@@ -273,7 +274,7 @@ void EditForm::melding(const QString &tekst, const QString &titel, bool kritiek)
 void toonEditForm(Main &main)
 {
     EditForm form(main);
-    form.exec();
+    toonDialoog(form);
 }
 
 } // namespace ui

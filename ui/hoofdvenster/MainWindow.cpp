@@ -17,6 +17,7 @@
 #include "ui/hoofdvenster/MenuBalk.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/ScoreForm.h"
+#include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Omgeving.h"
@@ -186,7 +187,7 @@ void Main::legLabelsUit()
 
     m_image1 = new KlikLabel(m_mainPic);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(QPixmap(QStringLiteral(":/images/minimaliseer.png")));
+    zetSchaal(1.0);
     m_image1->setAttribute(Qt::WA_TranslucentBackground);
     m_image1->setToolTip(QStringLiteral(" Scherm Minimaliseren "));
     connect(m_image1, &KlikLabel::klik, this, &Main::minimaliseer);
@@ -264,6 +265,11 @@ void Main::wisselVolledigScherm()
         venster->setWindowFlag(Qt::FramelessWindowHint, true);
         venster->showFullScreen();
     }
+}
+
+void Main::zetSchaal(qreal schaal)
+{
+    m_image1->setPixmap(plaatjeVoorSchaal(QStringLiteral("minimaliseer.png"), schaal));
 }
 
 void Main::minimaliseer()

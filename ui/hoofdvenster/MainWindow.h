@@ -69,6 +69,8 @@ public:
     void zetVenster(QWidget *venster);
     QWidget *venster() const { return m_venster; }
     void wisselVolledigScherm();
+    // The scale the window is shown at; pictures shown as they are follow it.
+    void zetSchaal(qreal schaal);
     bool isAfgesloten() const { return m_afsluitenBevestigd; }
     void toonKlok();
 

@@ -2,6 +2,7 @@
 
 #include "core/Schermpassing.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/DialoogTonen.h"
 
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
@@ -51,6 +52,7 @@ Podium::Podium(Main &main, QWidget *parent)
 
 Podium::~Podium()
 {
+    zetPodiumStand(1.0, nullptr);
     m_main.zetVenster(nullptr);
     m_proxy->setWidget(nullptr);
 }
@@ -105,6 +107,8 @@ void Podium::pasAan()
     m_main.pasMaatAan(QSize(passing.breedte, passing.hoogte), true);
     scene()->setSceneRect(0, 0, passing.breedte, passing.hoogte);
     setTransform(QTransform::fromScale(passing.schaal, passing.schaal));
+    zetPodiumStand(passing.schaal, this);
+    m_main.zetSchaal(passing.schaal);
 }
 
 void Podium::closeEvent(QCloseEvent *event)

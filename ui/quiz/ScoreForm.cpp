@@ -3,6 +3,7 @@
 #include "core/quiz/ScoreLijst.h"
 #include "core/quiz/ScoreTeksten.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
@@ -120,7 +121,7 @@ void ScoreForm::deleteAllGeklikt()
 void toonScoreForm(Main &main)
 {
     ScoreForm form(main);
-    form.exec();
+    toonDialoog(form);
 }
 
 } // namespace ui

@@ -41,4 +41,13 @@ QImage beeldVoorSchaal(const QString &naam, qreal schaal)
     return gekozen;
 }
 
+QPixmap plaatjeVoorSchaal(const QString &naam, qreal schaal)
+{
+    QPixmap plaatje = QPixmap::fromImage(beeldVoorSchaal(naam, schaal));
+    const int ontwerpBreedte = beeld(naam).width();
+    if (ontwerpBreedte > 0)
+        plaatje.setDevicePixelRatio(qreal(plaatje.width()) / ontwerpBreedte);
+    return plaatje;
+}
+
 } // namespace ui

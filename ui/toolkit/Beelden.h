@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include <vector>
@@ -14,5 +15,7 @@ QImage beeld(const QString &naam);
 std::vector<QImage> detailBeelden(const QString &naam);
 // The version with at least `schaal` times the pixels of the design size, or the largest.
 QImage beeldVoorSchaal(const QString &naam, qreal schaal);
+// For a label: that version, marked so that it takes the place of the design-size picture.
+QPixmap plaatjeVoorSchaal(const QString &naam, qreal schaal);
 
 } // namespace ui

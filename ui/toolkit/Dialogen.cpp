@@ -1,5 +1,7 @@
 #include "ui/toolkit/Dialogen.h"
 
+#include "ui/toolkit/DialoogTonen.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,23 +17,24 @@ Antwoord QtDialogen::melding(QWidget *parent, const QString &tekst, const QStrin
     box.setIcon(icoon == Icoon::Kritiek ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (knoppen == Knoppen::Ok) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.exec();
+        toonDialoog(box);
         return Antwoord::Ok;
     }
     QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *nee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
     box.setDefaultButton(ja);
     box.setEscapeButton(nee);
-    box.exec();
+    toonDialoog(box);
     return box.clickedButton() == ja ? Antwoord::Ja : Antwoord::Nee;
 }
 
 QString QtDialogen::invoer(QWidget *parent, const QString &prompt, const QString &titel)
 {
-    bool ok = false;
-    const QString tekst = QInputDialog::getText(parent, titel.isEmpty() ? ProgrammaTitel : titel, prompt,
-                                                QLineEdit::Normal, QString(), &ok);
-    return ok ? tekst : QString();
+    QInputDialog dialoog(parent);
+    dialoog.setWindowTitle(titel.isEmpty() ? ProgrammaTitel : titel);
+    dialoog.setLabelText(prompt);
+    dialoog.setInputMode(QInputDialog::TextInput);
+    return toonDialoog(dialoog) == QDialog::Accepted ? dialoog.textValue() : QString();
 }
 
 } // namespace ui
