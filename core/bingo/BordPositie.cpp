@@ -2,6 +2,8 @@
 
 #include "core/Algemeen.h"
 
+#include <algorithm>
+
 namespace core {
 namespace {
 
@@ -41,6 +43,14 @@ void schuifBordPositie(Algemeen &state)
     default:
         break;
     }
+}
+
+BordVak vakVan(const LetterAfdruk &afdruk)
+{
+    // The corrections for narrow and wide letters stay well inside half a column.
+    const int kolom = (afdruk.wit.x - EersteKolomX + KolomBreedte / 2) / KolomBreedte;
+    const int rij = (afdruk.wit.y - BordStartY) / RijHoogte;
+    return {std::clamp(kolom, 0, 4), std::clamp(rij, 0, 5)};
 }
 
 } // namespace core

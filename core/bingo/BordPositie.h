@@ -22,6 +22,14 @@ void zetBordStart(Algemeen &state);
 // LetterKleur.
 LetterAfdruk bordAfdruk(const Algemeen &state, int i);
 
+// The cell of the board a printed letter stands in: column 0..4, row 0..5.
+struct BordVak {
+    int kolom = 0;
+    int rij = 0;
+    friend bool operator==(const BordVak &, const BordVak &) = default;
+};
+BordVak vakVan(const LetterAfdruk &afdruk);
+
 // Moves the print position on after a letter was printed; LetterTeller already counts
 // that letter and decides the line breaks.
 void schuifBordPositie(Algemeen &state);

@@ -1,5 +1,7 @@
 #include "ui/bingo/BingoBord.h"
 
+#include "core/bingo/BordPositie.h"
+#include "ui/bingo/NieuwsteLetterMarkering.h"
 #include "ui/toolkit/Beelden.h"
 
 #include "core/LetterAfdruk.h"
@@ -26,6 +28,14 @@ BingoBord::BingoBord(QWidget *parent)
     m_startKnop->setPicture(beeld(QStringLiteral("start.png")));
     m_startKnop->setDetailedPictures(detailBeelden(QStringLiteral("start.png")));
     m_startKnop->setPictures(1);
+    m_markering = new NieuwsteLetterMarkering(this);
+}
+
+void BingoBord::zetMarkering(bool aan)
+{
+    m_markeren = aan;
+    if (!aan)
+        m_markering->hide();
 }
 
 void BingoBord::WisBord()
@@ -51,6 +61,7 @@ void BingoBord::WisBord()
 
     m_startKnop->setGeometry(10, 410, 78, 62);
     m_startKnop->setToolTip(QStringLiteral(" Starten Alfabo Lotto "));
+    m_markering->hide();
 }
 
 void BingoBord::DrukLetter(const core::LetterAfdruk &afdruk)
@@ -58,6 +69,12 @@ void BingoBord::DrukLetter(const core::LetterAfdruk &afdruk)
     const QString letter(QChar(afdruk.letter));
     printAt(afdruk.wit.x, afdruk.wit.y, letter, kleur(core::AfdrukWit));
     printAt(afdruk.gekleurd.x, afdruk.gekleurd.y, letter, kleur(afdruk.kleur));
+    if (m_markeren) {
+        const core::BordVak vak = core::vakVan(afdruk);
+        m_markering->setGeometry(vak.kolom * 96, vak.rij * 80, 97, 81);
+        m_markering->show();
+        m_markering->raise();
+    }
 }
 
 } // namespace ui

@@ -27,8 +27,14 @@ public:
 
     widgets::VistaButton *startKnop() const { return m_startKnop; }
 
+    // The frame around the letter drawn last (until the next draw or a cleared board).
+    void zetMarkering(bool aan);
+    QWidget *markering() const { return m_markering; }
+
 private:
     widgets::VistaButton *m_startKnop = nullptr;
+    QWidget *m_markering = nullptr;
+    bool m_markeren = true;
     QImage m_logo;
     QImage m_logoDetail;
 };

@@ -4,6 +4,7 @@
 #include "core/bestanden/Windows1252.h"
 #include "core/GetalTekst.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/Weergave.h"
 #include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Dialogen.h"
@@ -14,7 +15,10 @@
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -32,6 +36,8 @@ const QColor KleurLabelKleuren[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColo
 
 constexpr int SchuifTop = 1050; // twips; each slider 330 lower than the one before
 constexpr int SchuifAfstand = 330;
+constexpr int VoorkeurenTop = 3300; // the preferences of this computer, under the settings
+constexpr int VoorkeurenHoogte = 1620;
 
 } // namespace
 
@@ -41,7 +47,7 @@ ConfigForm::ConfigForm(Main &main)
 {
     setObjectName(QStringLiteral("ConfigForm"));
     setWindowTitle(QStringLiteral("Instellingen"));
-    zetVensterMaat(this, 8100, 3750);
+    zetVensterMaat(this, 8100, 3750 + VoorkeurenHoogte);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Achtergrond);
@@ -52,6 +58,7 @@ ConfigForm::ConfigForm(Main &main)
     legKleurUit();
     legSecondenUit();
     legKnoppenUit();
+    legVoorkeurenUit();
 
     setTabOrder(m_cancelKnop, m_okKnop);
     setTabOrder(m_okKnop, m_text1);
@@ -59,6 +66,9 @@ ConfigForm::ConfigForm(Main &main)
     setTabOrder(m_hScroll1[0], m_hScroll1[1]);
     setTabOrder(m_hScroll1[1], m_hScroll1[2]);
     setTabOrder(m_hScroll1[2], m_combo1);
+    setTabOrder(m_combo1, m_passend);
+    setTabOrder(m_passend, m_beeldscherm);
+    setTabOrder(m_beeldscherm, m_markering);
     m_cancelKnop->setFocus();
 }
 
@@ -167,6 +177,58 @@ void ConfigForm::legKnoppenUit()
     connect(m_okKnop, &widgets::VistaButton::Click, this, &ConfigForm::okGeklikt);
 }
 
+void ConfigForm::legVoorkeurenUit()
+{
+    QLabel *kop = maakLabel(this, QStringLiteral("Op deze computer"), widgets::designFont(Arial, 8.25, true), LabelKleur);
+    kop->setObjectName(QStringLiteral("VoorkeurenKop"));
+    plaats(kop, 180, VoorkeurenTop);
+
+    const Voorkeuren &voorkeuren = m_main.voorkeuren();
+    m_passend = new QCheckBox(QStringLiteral("Passend op het scherm"), this);
+    m_passend->setObjectName(QStringLiteral("PassendKeuze"));
+    m_passend->setChecked(voorkeuren.passendOpScherm);
+    plaats(m_passend, 180, VoorkeurenTop + 330, 3600, 300);
+
+    QLabel *schermLabel = maakLabel(this, QStringLiteral("Beeldscherm"), font(), LabelKleur);
+    schermLabel->setObjectName(QStringLiteral("BeeldschermLabel"));
+    plaats(schermLabel, 180, VoorkeurenTop + 765);
+    m_beeldscherm = new QComboBox(this);
+    m_beeldscherm->setObjectName(QStringLiteral("BeeldschermKeuze"));
+    zetKleuren(m_beeldscherm, QColor(0, 0, 40), QColor(255, 255, 255));
+    for (const QScreen *scherm : QGuiApplication::screens())
+        m_beeldscherm->addItem(schermOmschrijving(*scherm), scherm->name());
+    // A remembered screen that is not connected stays the choice until another is made.
+    if (!voorkeuren.beeldscherm.isEmpty() && m_beeldscherm->findData(voorkeuren.beeldscherm) < 0)
+        m_beeldscherm->addItem(QStringLiteral("%1 (niet aangesloten)").arg(voorkeuren.beeldscherm), voorkeuren.beeldscherm);
+    const QScreen *huidig = schermMetNaam(voorkeuren.beeldscherm);
+    const int gekozen = m_beeldscherm->findData(voorkeuren.beeldscherm.isEmpty() && huidig ? huidig->name()
+                                                                                          : voorkeuren.beeldscherm);
+    m_beeldscherm->setCurrentIndex(std::max(0, gekozen));
+    plaats(m_beeldscherm, 1260, VoorkeurenTop + 705, 4440);
+
+    m_markering = new QCheckBox(QStringLiteral("Nieuwste letter op het bord markeren"), this);
+    m_markering->setObjectName(QStringLiteral("MarkeringKeuze"));
+    m_markering->setChecked(voorkeuren.nieuwsteLetterMarkeren);
+    plaats(m_markering, 180, VoorkeurenTop + 1140, 5400, 300);
+}
+
+bool ConfigForm::bewaarVoorkeuren()
+{
+    Voorkeuren voorkeuren = m_main.voorkeuren();
+    voorkeuren.passendOpScherm = m_passend->isChecked();
+    voorkeuren.nieuwsteLetterMarkeren = m_markering->isChecked();
+    voorkeuren.beeldscherm = m_beeldscherm->currentData().toString();
+    if (voorkeuren == m_main.voorkeuren())
+        return true;
+    QString melding;
+    const bool bewaard = voorkeuren.bewaar(&melding);
+    if (!bewaard)
+        m_main.omgeving().dialogen.melding(this, melding + QStringLiteral("\r\nZe gelden tot het programma stopt."),
+                                           QStringLiteral("Instellingen"), Knoppen::Ok, Icoon::Kritiek);
+    m_main.zetVoorkeuren(voorkeuren);
+    return bewaard;
+}
+
 int ConfigForm::component(int index) const
 {
     const core::Kleur &kleur = m_main.omgeving().algemeen.LetterKleur;
@@ -223,7 +285,9 @@ bool ConfigForm::okGeklikt()
     for (int i = 0; i < 3; ++i)
         zetComponent(i, m_hScroll1[i]->value());
     omgeving.algemeen.QuizSeconden = *seconden;
+    // Closed first: a change of screen or fit shows the main window anew.
     accept();
+    bewaarVoorkeuren();
     return true;
 }
 

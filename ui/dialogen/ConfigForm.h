@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +25,8 @@ inline const QString SecondenMelding =
 // `ConfigForm`: the advertisement text, the colour of the drawn letters and the seconds of the
 // word quiz. The colour sliders write `LetterKleur` at once, while they move; the text and the
 // seconds are stored only by `OkKnop`. Everything stays in memory: the settings file is written
-// when the program ends.
+// when the program ends. Below them the preferences of this computer (fit to the screen, the
+// screen, the newest-letter mark), stored at once by `OkKnop` apart from the settings file.
 class ConfigForm : public QDialog
 {
     Q_OBJECT
@@ -44,6 +46,10 @@ public:
     QLabel *kleurLabel(int index) const { return m_kleurLabel[index]; }
     QLabel *label4() const { return m_label4; }
     QComboBox *combo1() const { return m_combo1; }
+    // The preferences of this computer, below the game's settings.
+    QCheckBox *passendKeuze() const { return m_passend; }
+    QCheckBox *markeringKeuze() const { return m_markering; }
+    QComboBox *beeldschermKeuze() const { return m_beeldscherm; }
     widgets::VistaButton *cancelKnop() const { return m_cancelKnop; }
     widgets::VistaButton *okKnop() const { return m_okKnop; }
 
@@ -52,6 +58,9 @@ private:
     void legKleurUit();
     void legSecondenUit();
     void legKnoppenUit();
+    void legVoorkeurenUit();
+    // False when the preferences could not be stored; the operator was told.
+    bool bewaarVoorkeuren();
     void toonKleur();
     int component(int index) const;
     void zetComponent(int index, int waarde);
@@ -62,6 +71,9 @@ private:
     std::array<QLabel *, 3> m_kleurLabel{};
     QLabel *m_label4 = nullptr;
     QComboBox *m_combo1 = nullptr;
+    QCheckBox *m_passend = nullptr;
+    QCheckBox *m_markering = nullptr;
+    QComboBox *m_beeldscherm = nullptr;
     widgets::VistaButton *m_cancelKnop = nullptr;
     widgets::VistaButton *m_okKnop = nullptr;
 };

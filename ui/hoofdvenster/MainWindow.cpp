@@ -267,6 +267,17 @@ void Main::wisselVolledigScherm()
     }
 }
 
+void Main::zetVoorkeuren(const Voorkeuren &voorkeuren)
+{
+    const bool weergave = voorkeuren.passendOpScherm != m_voorkeuren.passendOpScherm
+        || voorkeuren.beeldscherm != m_voorkeuren.beeldscherm;
+    m_voorkeuren = voorkeuren;
+    m_pic->zetMarkering(voorkeuren.nieuwsteLetterMarkeren);
+    // Later, from the event loop: the window that shows the settings dialog may be replaced.
+    if (weergave)
+        QTimer::singleShot(0, this, [this] { emit voorkeurenGewijzigd(m_voorkeuren); });
+}
+
 void Main::zetSchaal(qreal schaal)
 {
     m_image1->setPixmap(plaatjeVoorSchaal(QStringLiteral("minimaliseer.png"), schaal));

@@ -4,6 +4,7 @@
 #include "core/bingo/BingoRonde.h"
 #include "core/quiz/ScoreLijst.h"
 #include "core/quiz/ScorelijstBewaring.h"
+#include "ui/toolkit/Voorkeuren.h"
 
 #include <QSize>
 #include <QWidget>
@@ -72,6 +73,16 @@ public:
     // The scale the window is shown at; pictures shown as they are follow it.
     void zetSchaal(qreal schaal);
     bool isAfgesloten() const { return m_afsluitenBevestigd; }
+
+    // The operator's preferences for this computer (screen, fit, the newest-letter mark).
+    const Voorkeuren &voorkeuren() const { return m_voorkeuren; }
+    void zetVoorkeuren(const Voorkeuren &voorkeuren);
+
+signals:
+    // New preferences from the settings dialog, already stored.
+    void voorkeurenGewijzigd(const Voorkeuren &voorkeuren);
+
+public:
     void toonKlok();
 
     // The high-score list lives as long as the program; Data/Scorelijst.lib is its file.
@@ -133,6 +144,7 @@ private:
     KlikLabel *m_image1 = nullptr;
     QTimer *m_timer1 = nullptr;
     QWidget *m_venster = this;
+    Voorkeuren m_voorkeuren;
     Bedieningstoetsen *m_toetsen = nullptr;
     std::unique_ptr<BingoScherm> m_bingoScherm;
     std::unique_ptr<core::BingoRonde> m_ronde;

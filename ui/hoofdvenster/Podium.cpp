@@ -7,21 +7,8 @@
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QTimer>
-#include <QWindow>
 
 namespace ui {
-
-QScreen *schermMetNaam(const QString &naam)
-{
-    for (QScreen *scherm : QGuiApplication::screens()) {
-        if (!naam.isEmpty() && scherm->name() == naam)
-            return scherm;
-    }
-    return QGuiApplication::primaryScreen();
-}
 
 Podium::Podium(Main &main, QWidget *parent)
     : QGraphicsView(parent)
@@ -44,55 +31,14 @@ Podium::Podium(Main &main, QWidget *parent)
     m_proxy->setPos(0, 0);
     setScene(scene);
     main.zetVenster(this);
-
-    connect(qGuiApp, &QGuiApplication::screenAdded, this, &Podium::schermenVeranderd);
-    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Podium::schermenVeranderd);
-    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Podium::schermenVeranderd);
 }
 
 Podium::~Podium()
 {
     zetPodiumStand(1.0, nullptr);
     m_main.zetVenster(nullptr);
+    m_main.zetSchaal(1.0);
     m_proxy->setWidget(nullptr);
-}
-
-void Podium::zetGekozenScherm(const QString &naam)
-{
-    m_gekozenNaam = naam;
-    m_scherm = schermMetNaam(naam);
-}
-
-QScreen *Podium::gekozenScherm() const { return m_scherm; }
-
-void Podium::toon()
-{
-    if (!m_scherm)
-        m_scherm = schermMetNaam(m_gekozenNaam);
-    if (m_scherm) {
-        // Leaving full screen first lets the window manager move it to the other screen.
-        if (isFullScreen() && windowHandle() && windowHandle()->screen() != m_scherm)
-            showNormal();
-        setGeometry(m_scherm->geometry());
-        if (windowHandle())
-            windowHandle()->setScreen(m_scherm);
-    }
-    showFullScreen();
-}
-
-void Podium::schermenVeranderd()
-{
-    // A screen that went away is already gone from the list; the chosen one may have come back.
-    // Qt finishes moving windows off a removed screen after this signal, so the stage follows
-    // a moment later.
-    QTimer::singleShot(0, this, [this] {
-        QScreen *voorkeur = schermMetNaam(m_gekozenNaam);
-        if (voorkeur == m_scherm && m_scherm && geometry() == m_scherm->geometry())
-            return;
-        m_scherm = voorkeur;
-        if (isVisible() && isFullScreen())
-            toon();
-    });
 }
 
 void Podium::resizeEvent(QResizeEvent *event)
@@ -101,10 +47,19 @@ void Podium::resizeEvent(QResizeEvent *event)
     pasAan();
 }
 
+void Podium::zetPassend(bool passend)
+{
+    m_passend = passend;
+    pasAan();
+}
+
 void Podium::pasAan()
 {
-    const core::Schermpassing passing = core::pasOntwerpOp(viewport()->width(), viewport()->height());
-    m_main.pasMaatAan(QSize(passing.breedte, passing.hoogte), true);
+    const core::Schermpassing passing = m_passend
+        ? core::pasOntwerpOp(viewport()->width(), viewport()->height())
+        : core::Schermpassing{1.0, viewport()->width(), viewport()->height()};
+    m_main.pasMaatAan(QSize(passing.breedte, passing.hoogte), m_passend);
+    m_proxy->setPos(0, 0);
     scene()->setSceneRect(0, 0, passing.breedte, passing.hoogte);
     setTransform(QTransform::fromScale(passing.schaal, passing.schaal));
     zetPodiumStand(passing.schaal, this);

@@ -1,20 +1,17 @@
 #pragma once
 
 #include <QGraphicsView>
-#include <QPointer>
 
 class QGraphicsProxyWidget;
-class QScreen;
 
 namespace ui {
 
 class Main;
 
-// The stage the main window is shown on when it fits the screen: the whole design scaled
-// uniformly to the window's size (full screen or not), the wheel and the board in the middle,
-// the menu bar, the borders and the clock along the edges. Everything is drawn at the screen's
-// own resolution. The screen it stands on follows the operator's choice by name, and it moves
-// when screens come and go.
+// The stage the main window stands on. Fitted to the screen, the whole design is scaled
+// uniformly to the stage's size (full screen or a window), the wheel and the board in the
+// middle, the menu bar, the borders and the clock along the edges. Everything is drawn at the
+// screen's own resolution.
 class Podium : public QGraphicsView
 {
     Q_OBJECT
@@ -24,28 +21,21 @@ public:
     // The main window is handed back, not deleted with the stage.
     ~Podium() override;
 
-    // The screen the operator chose by name; the primary screen when there is none by that name.
-    void zetGekozenScherm(const QString &naam);
-    // Full screen on the chosen screen.
-    void toon();
     qreal schaal() const { return transform().m11(); }
-    QScreen *gekozenScherm() const;
+    // Fitted (the default) or 1:1 at the top left, scrolling on a screen smaller than the design.
+    void zetPassend(bool passend);
+    bool isPassend() const { return m_passend; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void schermenVeranderd();
     void pasAan();
 
     Main &m_main;
     QGraphicsProxyWidget *m_proxy = nullptr;
-    QString m_gekozenNaam;
-    QPointer<QScreen> m_scherm;
+    bool m_passend = true;
 };
-
-// The screen with this name, otherwise the primary screen.
-QScreen *schermMetNaam(const QString &naam);
 
 } // namespace ui

@@ -6,7 +6,7 @@
 #include "core/RandomSource.h"
 #include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
-#include "ui/hoofdvenster/Podium.h"
+#include "ui/hoofdvenster/Weergave.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Nederlands.h"
@@ -19,7 +19,6 @@
 #include <QScreen>
 
 #include <cstdio>
-#include <memory>
 
 namespace ui {
 
@@ -58,24 +57,17 @@ int startProgramma(int argc, char **argv)
     QScreen *scherm = schermMetNaam(voorkeuren.beeldscherm);
     Main main(omgeving, scherm ? scherm->size() : Main::ontwerpMaat());
     main.setCursor(eigenAanwijzer());
-    std::unique_ptr<Podium> podium;
-    if (voorkeuren.passendOpScherm) {
-        podium = std::make_unique<Podium>(main);
-        podium->zetGekozenScherm(voorkeuren.beeldscherm);
-        podium->toon();
-    } else {
-        if (scherm)
-            main.setGeometry(scherm->geometry());
-        main.showFullScreen();
-    }
-    QObject::connect(&instantie, &EnigeInstantie::gewekt, &main, [&main] {
-        QWidget *venster = main.venster();
+    main.zetVoorkeuren(voorkeuren);
+    Weergave weergave(main);
+    weergave.toon(voorkeuren);
+    QObject::connect(&main, &Main::voorkeurenGewijzigd, &weergave, &Weergave::toon);
+    QObject::connect(&instantie, &EnigeInstantie::gewekt, &main, [&weergave] {
+        QWidget *venster = weergave.venster();
         venster->showFullScreen();
         venster->raise();
         venster->activateWindow();
     });
     const int uitkomst = app.exec();
-    main.zetVenster(nullptr);
     return uitkomst;
 }
 

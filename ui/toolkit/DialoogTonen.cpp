@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace ui {
 
@@ -14,6 +15,16 @@ namespace {
 
 qreal gSchaal = 1.0;
 QPointer<QWidget> gPodium;
+
+// Qt embeds a window made over a window on a stage in the stage's scene (modal there, and so
+// out of reach).
+void haalUitScene(QWidget &venster)
+{
+    if (QGraphicsProxyWidget *ingebed = venster.graphicsProxyWidget()) {
+        ingebed->setWidget(nullptr);
+        delete ingebed;
+    }
+}
 
 } // namespace
 
@@ -27,12 +38,23 @@ qreal podiumSchaal() { return gSchaal; }
 
 int toonDialoog(QDialog &dialoog)
 {
-    if (std::abs(gSchaal - 1.0) < 0.001 || !gPodium)
+    if (std::abs(gSchaal - 1.0) < 0.001 || !gPodium) {
+        // Over a stage at 1:1 too, the dialog is a window of its own, not part of the stage.
+        if (gPodium) {
+            haalUitScene(dialoog);
+            dialoog.setWindowFlag(Qt::BypassGraphicsProxyWidget);
+        }
         return dialoog.exec();
+    }
 
     // A modal window of the scaled size holds the dialog in a view that scales it; the
     // dialog itself is not modal but only reachable through it.
-    QDialog omhulsel(gPodium, (dialoog.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    // Not a child of the stage, which may be replaced while a dialog is open.
+    QDialog omhulsel(nullptr, (dialoog.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    omhulsel.setWindowModality(Qt::ApplicationModal);
+    omhulsel.winId();
+    if (gPodium->windowHandle())
+        omhulsel.windowHandle()->setTransientParent(gPodium->windowHandle());
     omhulsel.setObjectName(dialoog.objectName() + QStringLiteral("Podium"));
     omhulsel.setWindowTitle(dialoog.windowTitle());
     omhulsel.setWindowIcon(dialoog.windowIcon());
@@ -49,14 +71,9 @@ int toonDialoog(QDialog &dialoog)
     auto *scene = new QGraphicsScene(view);
     view->setScene(scene);
 
-    // Qt embeds a window shown over a scaled window in that window's scene (modal there, and
-    // so out of reach); this one is taken out of it and held on its own.
     QWidget *ouder = dialoog.parentWidget();
     const Qt::WindowFlags vlaggen = dialoog.windowFlags();
-    if (QGraphicsProxyWidget *ingebed = dialoog.graphicsProxyWidget()) {
-        ingebed->setWidget(nullptr);
-        delete ingebed;
-    }
+    haalUitScene(dialoog);
     dialoog.setParent(nullptr, vlaggen);
     if (dialoog.layout())
         dialoog.adjustSize();
