@@ -3,6 +3,7 @@
 
 #include "core/Algemeen.h"
 #include "core/bingo/BingoRonde.h"
+#include "core/bingo/BordPositie.h"
 #include "core/bingo/BingoWeergave.h"
 #include "core/bingo/LetterRad.h"
 #include "core/GetalTekst.h"
@@ -98,7 +99,8 @@ TEST(BingoRonde, ARoundDrawsEveryLetterOnceIntoItsCellThenOnlyCountsOnUntilTheNe
             const int cel = n + (n > 3) + (n > 23), x = 28 + 96 * (cel % 5) + (cel < 5 || cel > 24);
             EXPECT_TRUE(b.log == beurt + "{o>" + a.letter + a.letter + "}" && a.kleur == (Kleur{n, 0, 0})
                         && a.wit == (DrukPunt{x + horizontaleCorrectie(a.letter), -5 + 80 * (cel / 5)})
-                        && a.gekleurd == (DrukPunt{a.wit.x + 1, a.wit.y + 1}))
+                        && a.gekleurd == (DrukPunt{a.wit.x + 1, a.wit.y + 1})
+                        && vakVan(a) == (BordVak{cel % 5, cel / 5}))
                 << ronde << ", " << n << ": " << b.log;
         }
         EXPECT_NE(letters, Alfabet);

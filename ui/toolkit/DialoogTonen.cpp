@@ -86,8 +86,8 @@ int toonDialoog(QDialog &dialoog)
         scene->setSceneRect(vlak);
         const QSize maat(int(std::ceil(vlak.width() * gSchaal)), int(std::ceil(vlak.height() * gSchaal)));
         omhulsel.setFixedSize(maat);
-        const QRect scherm = gPodium->screen() ? gPodium->screen()->geometry() : gPodium->geometry();
-        omhulsel.move(scherm.center() - QPoint(maat.width() / 2, maat.height() / 2));
+        // The stage fills its screen, or is the window the operator made of it.
+        omhulsel.move(gPodium->geometry().center() - QPoint(maat.width() / 2, maat.height() / 2));
     };
     QObject::connect(proxy, &QGraphicsWidget::geometryChanged, &omhulsel, pasMaatAan);
     QObject::connect(&dialoog, &QDialog::finished, &omhulsel, &QDialog::done);

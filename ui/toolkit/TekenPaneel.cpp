@@ -188,7 +188,13 @@ void TekenPaneel::paintEvent(QPaintEvent *)
         m_schaal = schaal;
         m_surface = maakOppervlak(schaal);
     }
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_oppervlakMaat)), m_surface);
+    if (!widgets::differentScale(schaal, 1.0)) {
+        painter.drawImage(0, 0, m_surface);
+        return;
+    }
+    // One surface pixel on one screen pixel, not resampled.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(0, 0, m_surface.width() / schaal, m_surface.height() / schaal), m_surface);
 }
 
 void TekenPaneel::resizeEvent(QResizeEvent *event)
