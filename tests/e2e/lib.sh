@@ -66,10 +66,13 @@ schermafdruk() {
 
 # Starts Xvfb on a free display (it writes the number to a file in the work folder), exports
 # DISPLAY, and on exit stops the program ($programma_pid) and the server and removes the work
-# folder. Exits with 77 (skipped) when no server comes up.
+# folder. The screen is the design size unless given (WxH). Exits with 77 (skipped) when no
+# server comes up.
 start_xvfb() {
     werk_map=$1
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$werk_map/display" >"$ARTEFACTEN/xvfb.log" 2>&1 &
+    scherm=${2:-1250x800}
+    scherm_breedte=${scherm%x*}
+    Xvfb -displayfd 3 -screen 0 "${scherm}x24" -nolisten tcp 3>"$werk_map/display" >"$ARTEFACTEN/xvfb.log" 2>&1 &
     xvfb_pid=$!
     programma_pid=""
     trap opruimen EXIT
@@ -106,10 +109,11 @@ speel_quiz() {
     wacht_tot_weg "Hoogst Scorelijst" || fail "the high-score dialog did not close"
 }
 
-# Answers the exit question with "Ja" and waits for the program to end with status 0.
+# Answers the exit question with "Ja" and waits for the program to end with status 0. The exit
+# button is at the top right of the design size unless given (x y).
 sluit_af() {
     local hoofd=$1 vraag status
-    klik_in "$hoofd" 1232 48
+    klik_in "$hoofd" "${2:-$((scherm_breedte - 48))}" "${3:-48}"
     vraag=$(wacht_op_venster " Exit programma" 10) || fail "no exit question"
     toets_in "$vraag" Return
     for ((i = 0; i < 100; i++)); do kill -0 "$programma_pid" 2>/dev/null || break; sleep 0.1; done

@@ -117,7 +117,7 @@ klik_in "$hoofd" 528 48
 sleep 0.3
 
 # The about box and the high-score list from the menu bar.
-about=$(wacht_op_klik "$hoofd" 1171 48 "About Me...") || fail "no about box"
+about=$(wacht_op_klik "$hoofd" $((scherm_breedte - 109)) 48 "About Me...") || fail "no about box"
 schermafdruk 12-about
 klik_in "$about" 367 138
 wacht_tot_weg "About Me..." || fail "the about box did not close"
