@@ -1,9 +1,8 @@
 #include "widgets/VistaButton.h"
 
-#include "widgets/DeviceScale.h"
-
 #include "widgets/ButtonFace.h"
 #include "widgets/ButtonPersistence.h"
+#include "widgets/DeviceScale.h"
 #include "widgets/Fonts.h"
 
 #include <QApplication>
@@ -55,9 +54,10 @@ void VistaButton::setPicture(const QImage &picture)
     redraw();
 }
 
-void VistaButton::setDetailedPictures(std::vector<QImage> pictures)
+void VistaButton::setDetailedPictureSource(DetailedPictureSource source)
 {
-    m_detailedPictures = std::move(pictures);
+    m_detailedSource = std::move(source);
+    m_detailedPicture = QImage();
     redraw();
 }
 
@@ -285,7 +285,7 @@ void VistaButton::paintEvent(QPaintEvent *)
 
 // The same face on more pixels: the caption in a font as much larger, the picture from the
 // most detailed source at hand.
-QImage VistaButton::paintDetailedFace(qreal scale) const
+QImage VistaButton::paintDetailedFace(qreal scale)
 {
     QImage face(std::max(1, int(std::ceil(width() * scale))), std::max(1, int(std::ceil(height() * scale))),
                 QImage::Format_RGB32);
@@ -302,12 +302,11 @@ QImage VistaButton::paintDetailedFace(qreal scale) const
     if (!m_pictureStrip.isNull()) {
         const QSize wanted(int(std::lround(m_pictureStrip.width() * scale)),
                            int(std::lround(m_pictureStrip.height() * scale)));
-        QImage source = m_pictureStrip;
-        for (const QImage &detailed : m_detailedPictures) {
-            source = detailed;
-            if (detailed.width() >= wanted.width())
-                break;
+        if (m_detailedSource && differentScale(scale, m_detailedPictureScale)) {
+            m_detailedPicture = m_detailedSource(scale);
+            m_detailedPictureScale = scale;
         }
+        const QImage &source = m_detailedPicture.isNull() ? m_pictureStrip : m_detailedPicture;
         // Nearest pixels keep the mask colour pure, so no fringe of it shows.
         input.picture = source.scaled(wanted, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "widgets/ButtonState.h"
 
 #include <QBasicTimer>
@@ -11,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QMimeData;
 
@@ -66,8 +65,10 @@ public:
     // Frames in the strip. A negative number becomes 1 and one above 2 becomes 2; 0 stays
     // and is drawn like 1.
     // The same picture on more pixels, for a button drawn larger than 1:1 (a scaled-up stage,
-    // a high-density screen); the smallest that is large enough is used.
-    void setDetailedPictures(std::vector<QImage> pictures);
+    // a high-density screen): given the scale, a version with at least that many times the
+    // pixels. Asked for only when the button is drawn larger, once per scale.
+    using DetailedPictureSource = std::function<QImage(qreal scale)>;
+    void setDetailedPictureSource(DetailedPictureSource source);
 
     int pictures() const { return m_pictures; }
     void setPictures(int pictures);
@@ -190,8 +191,10 @@ private:
 
     QImage m_face;
     // The face drawn for a larger scale, remade when the face changes.
-    QImage paintDetailedFace(qreal scale) const;
-    std::vector<QImage> m_detailedPictures;
+    QImage paintDetailedFace(qreal scale);
+    DetailedPictureSource m_detailedSource;
+    QImage m_detailedPicture;
+    qreal m_detailedPictureScale = 0;
     QImage m_detailedFace;
     qreal m_detailedScale = 0;
     WidgetUnderCursor m_widgetUnderCursor;

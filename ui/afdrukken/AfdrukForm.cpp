@@ -8,8 +8,8 @@
 #include "print/PrintJob.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/toolkit/Beelden.h"
-#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Omgeving.h"
@@ -163,7 +163,6 @@ AfdrukForm::~AfdrukForm() = default;
 void AfdrukForm::legSoortenUit()
 {
     const QImage icoon = beeld(QStringLiteral("printer-icon.png"));
-    const std::vector<QImage> icoonDetails = detailBeelden(QStringLiteral("printer-icon.png"));
     for (int i = 0; i < 4; ++i) {
         const SoortRegel &regel = SoortRegels[i];
 
@@ -175,7 +174,7 @@ void AfdrukForm::legSoortenUit()
         knop->setObjectName(QString::fromLatin1(regel.knopNaam));
         knop->setCaption(QString());
         knop->setPicture(icoon);
-        knop->setDetailedPictures(icoonDetails);
+        knop->setDetailedPictureSource(detailBron(QStringLiteral("printer-icon.png")));
         knop->setPictures(1);
         knop->setBackColor(Qt::white);
         knop->setCursor(Qt::PointingHandCursor);

@@ -1,10 +1,9 @@
 #include "ui/bingo/BingoBord.h"
 
 #include "core/bingo/BordPositie.h"
+#include "core/LetterAfdruk.h"
 #include "ui/bingo/NieuwsteLetterMarkering.h"
 #include "ui/toolkit/Beelden.h"
-
-#include "core/LetterAfdruk.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
@@ -17,7 +16,7 @@ QColor kleur(const core::Kleur &k) { return QColor(k.rood, k.groen, k.blauw); }
 BingoBord::BingoBord(QWidget *parent)
     : TekenPaneel(parent)
     , m_logo(beeld(QStringLiteral("logo.png")))
-    , m_logoDetail(beeldVoorSchaal(QStringLiteral("logo.png"), 3))
+    , m_logoDetail(grootsteBron(QStringLiteral("logo.png")))
 {
     setObjectName(QStringLiteral("Pic"));
     setDrawFont(widgets::designFont(QStringLiteral("Comic Sans MS"), 46, true));
@@ -26,7 +25,7 @@ BingoBord::BingoBord(QWidget *parent)
     m_startKnop->setObjectName(QStringLiteral("StartKnop"));
     m_startKnop->setCaption(QString());
     m_startKnop->setPicture(beeld(QStringLiteral("start.png")));
-    m_startKnop->setDetailedPictures(detailBeelden(QStringLiteral("start.png")));
+    m_startKnop->setDetailedPictureSource(detailBron(QStringLiteral("start.png")));
     m_startKnop->setPictures(1);
     m_markering = new NieuwsteLetterMarkering(this);
 }

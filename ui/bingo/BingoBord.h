@@ -2,6 +2,8 @@
 
 #include "ui/toolkit/TekenPaneel.h"
 
+#include <functional>
+
 namespace core {
 struct LetterAfdruk;
 }
@@ -36,7 +38,7 @@ private:
     QWidget *m_markering = nullptr;
     bool m_markeren = true;
     QImage m_logo;
-    QImage m_logoDetail;
+    std::function<QImage()> m_logoDetail;
 };
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -23,9 +24,9 @@ public:
     explicit LetterRadPaneel(QWidget *parent = nullptr);
 
     // A new wheel picture; `detailed`, the same wheel on more pixels, is drawn on large screens.
-    void setPicture(const QImage &picture, const QImage &detailed = QImage());
+    void setPicture(const QImage &picture, std::function<QImage()> detailed = nullptr);
     // Loads a wheel picture file; false (and nothing changed) when it cannot be read.
-    bool laadPicture(const QString &path, const QImage &detailed = QImage());
+    bool laadPicture(const QString &path, std::function<QImage()> detailed = nullptr);
 
     // One step: the pointer from (300, 300) to the point, Label1 shows the letter.
     void toonStap(const core::RadPositie &punt);
@@ -43,8 +44,8 @@ protected:
 
 private:
     QImage m_picture;
-    QImage m_detail;
-    QImage m_opSchaal; // the wheel at the scale it was last drawn at, above 1:1
+    std::function<QImage()> m_detail; // asked for only when drawn larger than 1:1
+    QImage m_opSchaal;                // the wheel at the scale it was last drawn at, above 1:1
     qreal m_schaal = 1.0;
     QPoint m_wijzerEinde{300, 90};
     QLabel *m_label1 = nullptr;

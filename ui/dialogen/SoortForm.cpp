@@ -1,5 +1,3 @@
-#include "ui/toolkit/DialoogTonen.h"
-#include "ui/toolkit/Beelden.h"
 #include "ui/dialogen/SoortForm.h"
 
 #include "core/Algemeen.h"
@@ -7,7 +5,9 @@
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/quiz/QuizScherm.h"
+#include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/TekenPaneel.h"
@@ -134,8 +134,7 @@ void SoortForm::okGeklikt()
     const bool quiz = m_option1[1]->isChecked();
     const QString pad =
         m_main.omgeving().dataMap() + (quiz ? QStringLiteral("/rad-2.jpg") : QStringLiteral("/rad-1.jpg"));
-    const QImage detail =
-        beeldVoorSchaal(quiz ? QStringLiteral("rad-quiz.png") : QStringLiteral("rad-bingo.png"), 3);
+    const auto detail = grootsteBron(quiz ? QStringLiteral("rad-quiz.png") : QStringLiteral("rad-bingo.png"));
     if (!m_main.radPic()->laadPicture(pad, detail)) {
         m_main.omgeving().dialogen.melding(this, QStringLiteral("Kan gekozen afbeelding niet laden!"),
                                            QStringLiteral("Error"), Knoppen::Ok, Icoon::Kritiek);

@@ -53,7 +53,7 @@ widgets::VistaButton *MenuBalk::maakKnop(const QString &naam, const QString &ico
     knop->setObjectName(naam);
     knop->setCaption(QString());
     knop->setPicture(beeld(icoon));
-    knop->setDetailedPictures(detailBeelden(icoon));
+    knop->setDetailedPictureSource(detailBron(icoon));
     knop->setPictures(1);
     knop->setUseMaskColor(true);
     knop->setMaskColor(QColor(0, 255, 0));

@@ -55,7 +55,8 @@ int startProgramma(int argc, char **argv)
 
     const Voorkeuren voorkeuren = Voorkeuren::lees();
     QScreen *scherm = schermMetNaam(voorkeuren.beeldscherm);
-    Main main(omgeving, scherm ? scherm->size() : Main::ontwerpMaat());
+    // The stage lays the window out for the screen it stands on.
+    Main main(omgeving, voorkeuren.passendOpScherm || !scherm ? Main::ontwerpMaat() : scherm->size());
     main.setCursor(eigenAanwijzer());
     main.zetVoorkeuren(voorkeuren);
     Weergave weergave(main);

@@ -1,5 +1,7 @@
 #include "ui/toolkit/Beelden.h"
 
+#include <memory>
+#include <optional>
 
 namespace ui {
 
@@ -39,6 +41,21 @@ QImage beeldVoorSchaal(const QString &naam, qreal schaal)
             break;
     }
     return gekozen;
+}
+
+std::function<QImage(qreal)> detailBron(const QString &naam)
+{
+    return [naam](qreal schaal) { return beeldVoorSchaal(naam, schaal); };
+}
+
+std::function<QImage()> grootsteBron(const QString &naam)
+{
+    auto gelezen = std::make_shared<std::optional<QImage>>();
+    return [naam, gelezen] {
+        if (!*gelezen)
+            *gelezen = beeldVoorSchaal(naam, 3);
+        return **gelezen;
+    };
 }
 
 QPixmap plaatjeVoorSchaal(const QString &naam, qreal schaal)

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -13,6 +14,10 @@ namespace ui {
 QImage beeld(const QString &naam);
 // The larger versions that exist, smallest first.
 std::vector<QImage> detailBeelden(const QString &naam);
+// For a button: the version for a scale, read only when the button is drawn larger.
+std::function<QImage(qreal)> detailBron(const QString &naam);
+// The most detailed version, read the first time it is asked for.
+std::function<QImage()> grootsteBron(const QString &naam);
 // The version with at least `schaal` times the pixels of the design size, or the largest.
 QImage beeldVoorSchaal(const QString &naam, qreal schaal);
 // For a label: that version, marked so that it takes the place of the design-size picture.

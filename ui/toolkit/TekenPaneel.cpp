@@ -47,8 +47,9 @@ void TekenPaneel::removePicture()
 
 void TekenPaneel::wis()
 {
+    // Nothing drawn is kept, so the surface need not be larger than the panel.
     m_tekeningen.clear();
-    growSurface();
+    m_oppervlakMaat = size().expandedTo(QSize(1, 1));
     m_surface = maakOppervlak(m_schaal);
     update();
 }
@@ -103,8 +104,8 @@ void TekenPaneel::line(int x1, int y1, int x2, int y2, const QColor &color)
 
 void TekenPaneel::box(int x1, int y1, int x2, int y2, const QColor &color)
 {
-    const QRect rand =
-        QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))).adjusted(0, 0, -1, -1);
+    const QRect rand = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+                           .adjusted(0, 0, -1, -1);
     teken([rand, color](QPainter &painter) {
         painter.setPen(QPen(color, 0));
         painter.setBrush(Qt::NoBrush);
@@ -128,15 +129,16 @@ void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
     teken([vlak, color](QPainter &painter) { painter.fillRect(vlak, color); });
 }
 
-void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h, const QImage &detailed)
+void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h,
+                               const std::function<QImage()> &detailed)
 {
     growSurface();
     if (picture.isNull())
         return;
     teken([picture, detailed, doel = QRect(x, y, w, h)](QPainter &painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const bool groter = widgets::deviceScale(painter) > 1.001 && !detailed.isNull();
-        painter.drawImage(doel, groter ? detailed : picture);
+        const bool groter = widgets::deviceScale(painter) > 1.001 && detailed;
+        painter.drawImage(doel, groter ? detailed() : picture);
     });
 }
 

@@ -53,8 +53,9 @@ public:
     // Filled rectangle, corners included, filled and outlined in one colour.
     void filledBox(int x1, int y1, int x2, int y2, const QColor &color);
     // A picture scaled into the rectangle at (x, y) of width w and height h; drawn larger than
-    // 1:1, from `detailed` (the same picture on more pixels) when there is one.
-    void paintPicture(const QImage &picture, int x, int y, int w, int h, const QImage &detailed = QImage());
+    // 1:1, from what `detailed` gives (the same picture on more pixels) when there is one.
+    void paintPicture(const QImage &picture, int x, int y, int w, int h,
+                      const std::function<QImage()> &detailed = nullptr);
 
     // The surface as it stands, for tests and screenshots: one pixel per logical pixel.
     QImage surface() const;
