@@ -16,6 +16,7 @@
 //   (defaults: ../bin/alfabolotto beside this program, assets/Data of the source tree)
 
 #include "Kindproces.h"
+#include "Tabel.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -111,18 +112,6 @@ std::optional<StartUitslag> meet(const std::string &programma, const Platform &p
     uitslag.rssMB = statusMB(kind.pid, "VmRSS");
     kind.stop();
     return uitslag;
-}
-
-void tabel(const std::string &wat, const std::string &uitslag, const std::string &doel, bool gehaald)
-{
-    std::printf("TABEL|%s|%s|%s|%s\n", wat.c_str(), uitslag.c_str(), doel.c_str(), gehaald ? "yes" : "no");
-}
-
-std::string opmaak(const char *vorm, double a, double b = 0)
-{
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, vorm, a, b);
-    return buffer;
 }
 
 void rapport(const Platform &platform, const StartUitslag &u)

@@ -10,6 +10,7 @@
 //
 // Usage: bench_podium [alfabolotto executable] [Data folder]
 #include "Kindproces.h"
+#include "Tabel.h"
 
 #include "core/bingo/LetterRad.h"
 
@@ -102,18 +103,6 @@ Trekking meetTrekking(const std::string &programma, const Omgeving &omgeving)
     return uitslag;
 }
 
-void tabel(const std::string &wat, const std::string &uitslag, const std::string &doel, bool gehaald)
-{
-    std::printf("TABEL|%s|%s|%s|%s\n", wat.c_str(), uitslag.c_str(), doel.c_str(), gehaald ? "yes" : "no");
-}
-
-std::string getal(const char *vorm, double a, double b = 0)
-{
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, vorm, a, b);
-    return buffer;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -156,7 +145,7 @@ int main(int argc, char **argv)
         const double factor = basis > 0 ? programmaMs / basis : -1;
         const bool gehaald = programmaMs > 0 && factor <= 1.5 && (!vierK || programmaMs <= 150);
         tabel("First frame on the stage (xcb " + scherm + ", median of 7) / bare window",
-              getal("%.0f ms / %.0f ms", programmaMs, basis) + getal(" = %.2fx", factor),
+              opmaak("%.0f ms / %.0f ms", programmaMs, basis) + opmaak(" = %.2fx", factor),
               vierK ? "<= 1.5x, <= 150 ms" : "<= 1.5x", gehaald);
         status |= programmaMs > 0 ? 0 : 1;
         if (scherm != "1250x800") {
@@ -167,10 +156,10 @@ int main(int argc, char **argv)
                 const double doel = vierK ? 6.0 : 3.0;
                 std::printf("%s: while the wheel turns (%.1f s): %.2f %% of one core; VmHWM %.1f MB\n", scherm.c_str(),
                             rondgangSeconden(), trekking.procent, trekking.piekMB);
-                tabel("CPU while the wheel turns (xcb " + scherm + ")", getal("%.2f %% of one core", trekking.procent),
-                      getal("<= %.0f %%", doel), trekking.procent <= doel);
+                tabel("CPU while the wheel turns (xcb " + scherm + ")", opmaak("%.2f %% of one core", trekking.procent),
+                      opmaak("<= %.0f %%", doel), trekking.procent <= doel);
                 if (vierK)
-                    tabel("Peak memory, a draw at 4K (xcb 3840x2160, VmHWM)", getal("%.1f MB", trekking.piekMB),
+                    tabel("Peak memory, a draw at 4K (xcb 3840x2160, VmHWM)", opmaak("%.1f MB", trekking.piekMB),
                           "<= 150 MB", trekking.piekMB > 0 && trekking.piekMB <= 150);
             }
         }

@@ -224,6 +224,25 @@ void VistaButton::redraw()
     update();
 }
 
+FaceInput VistaButton::faceInput() const
+{
+    FaceInput input;
+    input.state = m_state;
+    input.enabled = isEnabled();
+    input.pressed = m_pressed;
+    input.noBackground = m_noBackground;
+    input.backColor = m_backColor.rgb();
+    input.caption = m_caption;
+    input.font = font();
+    input.foreColor = m_foreColor.rgb();
+    input.picture = m_pictureStrip;
+    input.pictures = m_pictures;
+    input.useMaskColor = m_useMaskColor;
+    input.maskColor = m_maskColor.rgb();
+    input.pictureOffset = m_pictureOffset;
+    return input;
+}
+
 void VistaButton::paintFaceNow()
 {
     const int w = width();
@@ -233,21 +252,7 @@ void VistaButton::paintFaceNow()
     } else {
         if (m_face.size() != size())
             m_face = QImage(w, h, QImage::Format_RGB32);
-        FaceInput input;
-        input.state = m_state;
-        input.enabled = isEnabled();
-        input.pressed = m_pressed;
-        input.noBackground = m_noBackground;
-        input.backColor = m_backColor.rgb();
-        input.caption = m_caption;
-        input.font = font();
-        input.foreColor = m_foreColor.rgb();
-        input.picture = m_pictureStrip;
-        input.pictures = m_pictures;
-        input.useMaskColor = m_useMaskColor;
-        input.maskColor = m_maskColor.rgb();
-        input.pictureOffset = m_pictureOffset;
-        paintFace(m_face, input);
+        paintFace(m_face, faceInput());
     }
     if (w != m_lastWidth || h != m_lastHeight) {
         makeRegion();
@@ -289,16 +294,8 @@ QImage VistaButton::paintDetailedFace(qreal scale)
 {
     QImage face(std::max(1, int(std::ceil(width() * scale))), std::max(1, int(std::ceil(height() * scale))),
                 QImage::Format_RGB32);
-    FaceInput input;
-    input.state = m_state;
-    input.enabled = isEnabled();
-    input.pressed = m_pressed;
-    input.noBackground = m_noBackground;
-    input.backColor = m_backColor.rgb();
-    input.caption = m_caption;
-    input.font = font();
+    FaceInput input = faceInput();
     input.font.setPixelSize(std::max(1, int(std::lround(QFontInfo(font()).pixelSize() * scale))));
-    input.foreColor = m_foreColor.rgb();
     if (!m_pictureStrip.isNull()) {
         const QSize wanted(int(std::lround(m_pictureStrip.width() * scale)),
                            int(std::lround(m_pictureStrip.height() * scale)));
@@ -311,9 +308,6 @@ QImage VistaButton::paintDetailedFace(qreal scale)
         input.picture = source.scaled(wanted, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
-    input.pictures = m_pictures;
-    input.useMaskColor = m_useMaskColor;
-    input.maskColor = m_maskColor.rgb();
     input.pictureOffset = int(std::lround(m_pictureOffset * scale));
     paintFace(face, input);
     return face;

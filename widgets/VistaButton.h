@@ -15,6 +15,8 @@ class QMimeData;
 
 namespace widgets {
 
+struct FaceInput;
+
 class PropertyBag;
 
 // The push button of every window: a self-drawn glossy face with a one-pixel border and
@@ -151,6 +153,8 @@ private:
     void redraw();
     // Paints the face and, after a size change, reshapes the window; shows nothing yet.
     void paintFaceNow();
+    // What the face is painted from: the button's properties as they stand.
+    FaceInput faceInput() const;
     void makeRegion();
     void preparePicture();
     bool isMouseOver() const;
