@@ -45,7 +45,11 @@ start_programma() {
 
 start_programma >"$ARTEFACTEN/programma-1.log" 2>&1 &
 programma_pid=$!
-melding=$(wacht_op_venster " Foutje" 30) || fail "no message about the unreadable high-score list"
+if ! melding=$(wacht_op_venster " Foutje" 30); then
+    echo "Visible windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1 | tr '\n' '|')" >&2
+    cat "$ARTEFACTEN/programma-1.log" >&2
+    fail "no message about the unreadable high-score list"
+fi
 schermafdruk 01-melding-scorelijst
 toets_in "$melding" Return
 wacht_tot_weg " Foutje" || fail "the message did not close"
