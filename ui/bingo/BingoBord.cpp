@@ -16,7 +16,7 @@ QColor kleur(const core::Kleur &k) { return QColor(k.rood, k.groen, k.blauw); }
 BingoBord::BingoBord(QWidget *parent)
     : TekenPaneel(parent)
     , m_logo(beeld(QStringLiteral("logo.png")))
-    , m_logoDetail(grootsteBron(QStringLiteral("logo.png")))
+    , m_logoDetail(detailBron(QStringLiteral("logo.png")))
 {
     setObjectName(QStringLiteral("Pic"));
     setDrawFont(widgets::designFont(QStringLiteral("Comic Sans MS"), 46, true));

@@ -38,7 +38,7 @@ private:
     QWidget *m_markering = nullptr;
     bool m_markeren = true;
     QImage m_logo;
-    std::function<QImage()> m_logoDetail;
+    DetailBron m_logoDetail;
 };
 
 } // namespace ui

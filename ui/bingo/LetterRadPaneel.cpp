@@ -23,7 +23,7 @@ LetterRadPaneel::LetterRadPaneel(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     m_picture = beeld(QStringLiteral("rad-bingo.png"));
-    m_detail = grootsteBron(QStringLiteral("rad-bingo.png"));
+    m_detail = detailBron(QStringLiteral("rad-bingo.png"));
 
     m_label1 = maakLabel(this, QStringLiteral("A"), widgets::designFont(QStringLiteral("Comic Sans MS"), 36),
                          QColor(200, 200, 200));
@@ -35,7 +35,7 @@ LetterRadPaneel::LetterRadPaneel(QWidget *parent)
     m_label4->hide(); // kept up to date, never shown
 }
 
-void LetterRadPaneel::setPicture(const QImage &picture, std::function<QImage()> detailed)
+void LetterRadPaneel::setPicture(const QImage &picture, DetailBron detailed)
 {
     m_picture = picture;
     m_detail = std::move(detailed);
@@ -43,7 +43,7 @@ void LetterRadPaneel::setPicture(const QImage &picture, std::function<QImage()> 
     update();
 }
 
-bool LetterRadPaneel::laadPicture(const QString &path, std::function<QImage()> detailed)
+bool LetterRadPaneel::laadPicture(const QString &path, DetailBron detailed)
 {
     QImage picture;
     if (!picture.load(path) || picture.isNull())
@@ -80,7 +80,7 @@ void LetterRadPaneel::paintEvent(QPaintEvent *)
     if (schaal > 1.001 && !m_picture.isNull()) {
         // Resampled once per scale, so a turning pointer only copies pixels.
         if (m_opSchaal.isNull() || widgets::differentScale(schaal, m_schaal)) {
-            m_opSchaal = widgets::resampledForScale(m_detail ? m_detail() : m_picture, QSize(600, 600), schaal);
+            m_opSchaal = widgets::resampledForScale(m_detail ? m_detail(schaal) : m_picture, QSize(600, 600), schaal);
             m_schaal = schaal;
         }
         painter.drawImage(QRectF(0, 0, 600, 600), m_opSchaal);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RadStap.h"
+#include "ui/toolkit/Beelden.h"
 
 #include <QImage>
 #include <QLabel>
@@ -24,9 +25,9 @@ public:
     explicit LetterRadPaneel(QWidget *parent = nullptr);
 
     // A new wheel picture; `detailed`, the same wheel on more pixels, is drawn on large screens.
-    void setPicture(const QImage &picture, std::function<QImage()> detailed = nullptr);
+    void setPicture(const QImage &picture, DetailBron detailed = nullptr);
     // Loads a wheel picture file; false (and nothing changed) when it cannot be read.
-    bool laadPicture(const QString &path, std::function<QImage()> detailed = nullptr);
+    bool laadPicture(const QString &path, DetailBron detailed = nullptr);
 
     // One step: the pointer from (300, 300) to the point, Label1 shows the letter.
     void toonStap(const core::RadPositie &punt);
@@ -44,8 +45,8 @@ protected:
 
 private:
     QImage m_picture;
-    std::function<QImage()> m_detail; // asked for only when drawn larger than 1:1
-    QImage m_opSchaal;                // the wheel at the scale it was last drawn at, above 1:1
+    DetailBron m_detail; // asked for only when drawn larger than 1:1
+    QImage m_opSchaal;   // the wheel at the scale it was last drawn at, above 1:1
     qreal m_schaal = 1.0;
     QPoint m_wijzerEinde{300, 90};
     QLabel *m_label1 = nullptr;

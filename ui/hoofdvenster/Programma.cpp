@@ -4,10 +4,12 @@
 #include "core/bestanden/FileIo.h"
 #include "core/Clock.h"
 #include "core/RandomSource.h"
+#include "core/Schermpassing.h"
 #include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/Weergave.h"
 #include "ui/toolkit/Aanwijzer.h"
+#include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Nederlands.h"
 #include "ui/toolkit/Omgeving.h"
@@ -55,6 +57,11 @@ int startProgramma(int argc, char **argv)
 
     const Voorkeuren voorkeuren = Voorkeuren::lees();
     QScreen *scherm = schermMetNaam(voorkeuren.beeldscherm);
+    // The largest pictures of the first frame are read while the window is being built.
+    const QStringList groteBeelden{QStringLiteral("rad-bingo.png"), QStringLiteral("logo.png")};
+    leesVooruit(groteBeelden, 1.0);
+    if (scherm && voorkeuren.passendOpScherm)
+        leesVooruit(groteBeelden, core::pasOntwerpOp(scherm->size().width(), scherm->size().height()).schaal);
     // The stage lays the window out for the screen it stands on.
     Main main(omgeving, voorkeuren.passendOpScherm || !scherm ? Main::ontwerpMaat() : scherm->size());
     main.setCursor(eigenAanwijzer());

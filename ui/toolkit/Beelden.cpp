@@ -1,7 +1,10 @@
 #include "ui/toolkit/Beelden.h"
 
-#include <memory>
-#include <optional>
+#include <QFile>
+
+#include <future>
+#include <map>
+#include <mutex>
 
 namespace ui {
 
@@ -15,47 +18,47 @@ QString padVoor(const QString &naam, int detail)
     return pad;
 }
 
-} // namespace
-
-QImage beeld(const QString &naam) { return QImage(padVoor(naam, 1)); }
-
-std::vector<QImage> detailBeelden(const QString &naam)
+// The file of the version for a scale: the smallest with enough pixels, or the largest there is.
+QString padVoorSchaal(const QString &naam, qreal schaal)
 {
-    std::vector<QImage> beelden;
-    for (const int detail : {2, 3}) {
-        QImage versie(padVoor(naam, detail));
-        if (!versie.isNull())
-            beelden.push_back(std::move(versie));
-    }
-    return beelden;
-}
-
-QImage beeldVoorSchaal(const QString &naam, qreal schaal)
-{
-    QImage gekozen = beeld(naam);
+    QString gekozen = padVoor(naam, 1);
     if (schaal <= 1.001)
         return gekozen;
-    for (QImage &versie : detailBeelden(naam)) {
-        gekozen = std::move(versie);
-        if (gekozen.width() >= beeld(naam).width() * schaal)
+    for (const int detail : {2, 3}) {
+        const QString pad = padVoor(naam, detail);
+        if (!QFile::exists(pad))
+            break;
+        gekozen = pad;
+        if (detail >= schaal - 0.001)
             break;
     }
     return gekozen;
 }
 
-std::function<QImage(qreal)> detailBron(const QString &naam)
+// Every file read, or being read: a picture read on another thread is waited for, not read twice.
+std::shared_future<QImage> gelezen(const QString &pad, std::launch hoe)
 {
-    return [naam](qreal schaal) { return beeldVoorSchaal(naam, schaal); };
+    static std::mutex slot;
+    static std::map<QString, std::shared_future<QImage>> beelden;
+    const std::lock_guard<std::mutex> vast(slot);
+    auto plek = beelden.find(pad);
+    if (plek == beelden.end())
+        plek = beelden.emplace(pad, std::async(hoe, [pad] { return QImage(pad); }).share()).first;
+    return plek->second;
 }
 
-std::function<QImage()> grootsteBron(const QString &naam)
+} // namespace
+
+QImage beeld(const QString &naam) { return gelezen(padVoor(naam, 1), std::launch::deferred).get(); }
+
+QImage beeldVoorSchaal(const QString &naam, qreal schaal)
 {
-    auto gelezen = std::make_shared<std::optional<QImage>>();
-    return [naam, gelezen] {
-        if (!*gelezen)
-            *gelezen = beeldVoorSchaal(naam, 3);
-        return **gelezen;
-    };
+    return gelezen(padVoorSchaal(naam, schaal), std::launch::deferred).get();
+}
+
+DetailBron detailBron(const QString &naam)
+{
+    return [naam](qreal schaal) { return beeldVoorSchaal(naam, schaal); };
 }
 
 QPixmap plaatjeVoorSchaal(const QString &naam, qreal schaal)
@@ -65,6 +68,12 @@ QPixmap plaatjeVoorSchaal(const QString &naam, qreal schaal)
     if (ontwerpBreedte > 0)
         plaatje.setDevicePixelRatio(qreal(plaatje.width()) / ontwerpBreedte);
     return plaatje;
+}
+
+void leesVooruit(const QStringList &namen, qreal schaal)
+{
+    for (const QString &naam : namen)
+        gelezen(padVoorSchaal(naam, schaal), std::launch::async);
 }
 
 } // namespace ui

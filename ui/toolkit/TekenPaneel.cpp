@@ -15,7 +15,7 @@ TekenPaneel::TekenPaneel(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    growSurface();
+    m_oppervlakMaat = size().expandedTo(QSize(1, 1));
 }
 
 void TekenPaneel::setBackColor(const QColor &color)
@@ -50,7 +50,7 @@ void TekenPaneel::wis()
     // Nothing drawn is kept, so the surface need not be larger than the panel.
     m_tekeningen.clear();
     m_oppervlakMaat = size().expandedTo(QSize(1, 1));
-    m_surface = maakOppervlak(m_schaal);
+    m_getekend.reset();
     update();
 }
 
@@ -129,74 +129,86 @@ void TekenPaneel::filledBox(int x1, int y1, int x2, int y2, const QColor &color)
     teken([vlak, color](QPainter &painter) { painter.fillRect(vlak, color); });
 }
 
-void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h,
-                               const std::function<QImage()> &detailed)
+void TekenPaneel::paintPicture(const QImage &picture, int x, int y, int w, int h, const DetailBron &detailed)
 {
     growSurface();
     if (picture.isNull())
         return;
     teken([picture, detailed, doel = QRect(x, y, w, h)](QPainter &painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const bool groter = widgets::deviceScale(painter) > 1.001 && detailed;
-        painter.drawImage(doel, groter ? detailed() : picture);
+        const qreal schaal = widgets::deviceScale(painter);
+        painter.drawImage(doel, schaal > 1.001 && detailed ? detailed(schaal) : picture);
     });
 }
 
 void TekenPaneel::teken(Tekening tekening)
 {
     growSurface();
-    {
-        QPainter painter(&m_surface);
-        painter.scale(m_schaal, m_schaal);
-        tekening(painter);
-    }
     m_tekeningen.push_back(std::move(tekening));
     update();
 }
 
-QImage TekenPaneel::maakOppervlak(qreal schaal) const
+const QImage &TekenPaneel::bijgewerktOppervlak(qreal schaal) const
 {
     const QSize pixels(int(std::ceil(m_oppervlakMaat.width() * schaal)),
                        int(std::ceil(m_oppervlakMaat.height() * schaal)));
-    // Drawn at the scale in so many words: Qt only scales by an image's own pixel ratio above 1.
-    QImage oppervlak(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    oppervlak.fill(m_backColor);
+    if (m_getekend && m_surface.size() == pixels && !widgets::differentScale(schaal, m_schaal)) {
+        tekenOp(m_surface, schaal, *m_getekend);
+    } else {
+        // Drawn at the scale in so many words: Qt only scales by an image's own pixel ratio above 1.
+        if (m_surface.size() != pixels)
+            m_surface = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        m_surface.fill(m_backColor);
+        m_schaal = schaal;
+        if (!m_picture.isNull()) {
+            QPainter painter(&m_surface);
+            painter.scale(schaal, schaal);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QPoint(0, 0), m_picture);
+        }
+        tekenOp(m_surface, schaal, 0);
+    }
+    m_getekend = m_tekeningen.size();
+    return m_surface;
+}
+
+void TekenPaneel::tekenOp(QImage &oppervlak, qreal schaal, std::size_t vanaf) const
+{
+    if (vanaf >= m_tekeningen.size())
+        return;
     QPainter painter(&oppervlak);
     painter.scale(schaal, schaal);
-    if (!m_picture.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QPoint(0, 0), m_picture);
-    }
-    for (const Tekening &tekening : m_tekeningen) {
+    for (std::size_t i = vanaf; i < m_tekeningen.size(); ++i) {
         painter.save();
-        tekening(painter);
+        m_tekeningen[i](painter);
         painter.restore();
     }
-    return oppervlak;
 }
 
 QImage TekenPaneel::surface() const
 {
-    if (!widgets::differentScale(m_schaal, 1.0))
-        return m_surface;
-    return maakOppervlak(1.0);
+    if (!widgets::differentScale(m_schaal, 1.0) || !m_getekend)
+        return bijgewerktOppervlak(1.0);
+    QImage oppervlak(m_oppervlakMaat, QImage::Format_RGB32);
+    oppervlak.fill(m_backColor);
+    if (!m_picture.isNull())
+        QPainter(&oppervlak).drawImage(QPoint(0, 0), m_picture);
+    tekenOp(oppervlak, 1.0, 0);
+    return oppervlak;
 }
 
 void TekenPaneel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const qreal schaal = widgets::deviceScale(painter);
-    if (widgets::differentScale(schaal, m_schaal)) {
-        m_schaal = schaal;
-        m_surface = maakOppervlak(schaal);
-    }
+    const QImage &oppervlak = bijgewerktOppervlak(schaal);
     if (!widgets::differentScale(schaal, 1.0)) {
-        painter.drawImage(0, 0, m_surface);
+        painter.drawImage(0, 0, oppervlak);
         return;
     }
     // One surface pixel on one screen pixel, not resampled.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRectF(0, 0, m_surface.width() / schaal, m_surface.height() / schaal), m_surface);
+    painter.drawImage(QRectF(0, 0, oppervlak.width() / schaal, oppervlak.height() / schaal), oppervlak);
 }
 
 void TekenPaneel::resizeEvent(QResizeEvent *event)
@@ -210,10 +222,10 @@ void TekenPaneel::growSurface()
     // Hidden widgets get their resize events late, so every drawing call checks the size too.
     // The surface only grows, so what was drawn survives a panel that is made smaller and larger.
     const QSize wanted = size().expandedTo(m_oppervlakMaat).expandedTo(QSize(1, 1));
-    if (wanted == m_oppervlakMaat && !m_surface.isNull())
+    if (wanted == m_oppervlakMaat)
         return;
     m_oppervlakMaat = wanted;
-    m_surface = maakOppervlak(m_schaal);
+    m_getekend.reset();
 }
 
 } // namespace ui

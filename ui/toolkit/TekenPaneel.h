@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/toolkit/Beelden.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -54,8 +57,7 @@ public:
     void filledBox(int x1, int y1, int x2, int y2, const QColor &color);
     // A picture scaled into the rectangle at (x, y) of width w and height h; drawn larger than
     // 1:1, from what `detailed` gives (the same picture on more pixels) when there is one.
-    void paintPicture(const QImage &picture, int x, int y, int w, int h,
-                      const std::function<QImage()> &detailed = nullptr);
+    void paintPicture(const QImage &picture, int x, int y, int w, int h, const DetailBron &detailed = nullptr);
 
     // The surface as it stands, for tests and screenshots: one pixel per logical pixel.
     QImage surface() const;
@@ -66,16 +68,20 @@ protected:
 
 private:
     using Tekening = std::function<void(QPainter &)>;
-    // Keeps a drawing and makes it on the surface.
+    // Keeps a drawing; it is made on the surface when the panel is painted.
     void teken(Tekening tekening);
     void growSurface();
-    // The surface again, from the background and every kept drawing, at this scale.
-    QImage maakOppervlak(qreal schaal) const;
+    // The surface with every kept drawing on it at this scale: the drawings kept since the
+    // last time added, or, after clearing, growing or at another scale, all of them again.
+    const QImage &bijgewerktOppervlak(qreal schaal) const;
+    void tekenOp(QImage &oppervlak, qreal schaal, std::size_t vanaf) const;
 
     std::vector<Tekening> m_tekeningen;
     QSize m_oppervlakMaat; // logical pixels; only grows
-    qreal m_schaal = 1.0;
-    QImage m_surface;
+    // Made when the panel is first painted, so a panel never shown costs no pixels.
+    mutable QImage m_surface;
+    mutable qreal m_schaal = 1.0;
+    mutable std::optional<std::size_t> m_getekend; // drawings on m_surface; none: made anew
     QImage m_picture;
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;

@@ -420,6 +420,17 @@ TEST(TekenPaneel, TextPutsTheTopOfItsLineBoxAtThePosition)
     EXPECT_TRUE(eersteRij >= 10 && eersteRij <= 10 + maat.ascent() - maat.capHeight() + 3) << eersteRij;
 }
 
+// The surface is made when first needed; a drawing after that is added to what it holds.
+TEST(TekenPaneel, ADrawingAfterTheSurfaceWasMadeJoinsTheEarlierOnes)
+{
+    TekenPaneel paneel;
+    paneel.resize(40, 20);
+    paneel.filledBox(0, 0, 9, 19, Qt::black);
+    EXPECT_EQ(aantalIn(paneel.surface(), {0, 0, 40, 20}, Qt::black), 200);
+    paneel.filledBox(20, 0, 29, 19, Qt::black);
+    EXPECT_EQ(aantalIn(paneel.surface(), {0, 0, 40, 20}, Qt::black), 400);
+}
+
 // A thousand times faster: a minute of animation is 60 ms of real time, during which the
 // window's events keep running; after stopAlles every wait returns at once.
 TEST(Wacht, OnASpedUpClockOnlyTheRealTimeThatClockNeedsPassesAndEventsRun)
