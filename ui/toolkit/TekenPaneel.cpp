@@ -150,26 +150,34 @@ void TekenPaneel::teken(Tekening tekening)
 
 const QImage &TekenPaneel::bijgewerktOppervlak(qreal schaal) const
 {
-    const QSize pixels(int(std::ceil(m_oppervlakMaat.width() * schaal)),
-                       int(std::ceil(m_oppervlakMaat.height() * schaal)));
-    if (m_getekend && m_surface.size() == pixels && !widgets::differentScale(schaal, m_schaal)) {
+    if (m_getekend && !widgets::differentScale(schaal, m_schaal) && m_surface.size() == pixelMaat(schaal))
         tekenOp(m_surface, schaal, *m_getekend);
-    } else {
-        // Drawn at the scale in so many words: Qt only scales by an image's own pixel ratio above 1.
-        if (m_surface.size() != pixels)
-            m_surface = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        m_surface.fill(m_backColor);
-        m_schaal = schaal;
-        if (!m_picture.isNull()) {
-            QPainter painter(&m_surface);
-            painter.scale(schaal, schaal);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QPoint(0, 0), m_picture);
-        }
-        tekenOp(m_surface, schaal, 0);
-    }
+    else
+        maakOpnieuw(m_surface, schaal);
+    m_schaal = schaal;
     m_getekend = m_tekeningen.size();
     return m_surface;
+}
+
+QSize TekenPaneel::pixelMaat(qreal schaal) const
+{
+    return QSize(int(std::ceil(m_oppervlakMaat.width() * schaal)), int(std::ceil(m_oppervlakMaat.height() * schaal)))
+        .expandedTo(QSize(1, 1));
+}
+
+void TekenPaneel::maakOpnieuw(QImage &oppervlak, qreal schaal) const
+{
+    // Drawn at the scale in so many words: Qt only scales by an image's own pixel ratio above 1.
+    if (oppervlak.size() != pixelMaat(schaal))
+        oppervlak = QImage(pixelMaat(schaal), QImage::Format_RGB32);
+    oppervlak.fill(m_backColor);
+    if (!m_picture.isNull()) {
+        QPainter painter(&oppervlak);
+        painter.scale(schaal, schaal);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QPoint(0, 0), m_picture);
+    }
+    tekenOp(oppervlak, schaal, 0);
 }
 
 void TekenPaneel::tekenOp(QImage &oppervlak, qreal schaal, std::size_t vanaf) const
@@ -187,13 +195,11 @@ void TekenPaneel::tekenOp(QImage &oppervlak, qreal schaal, std::size_t vanaf) co
 
 QImage TekenPaneel::surface() const
 {
-    if (!widgets::differentScale(m_schaal, 1.0) || !m_getekend)
+    if (!widgets::differentScale(m_schaal, 1.0))
         return bijgewerktOppervlak(1.0);
-    QImage oppervlak(m_oppervlakMaat, QImage::Format_RGB32);
-    oppervlak.fill(m_backColor);
-    if (!m_picture.isNull())
-        QPainter(&oppervlak).drawImage(QPoint(0, 0), m_picture);
-    tekenOp(oppervlak, 1.0, 0);
+    // Shown enlarged: that surface stays as it is.
+    QImage oppervlak;
+    maakOpnieuw(oppervlak, 1.0);
     return oppervlak;
 }
 

@@ -74,6 +74,9 @@ private:
     // The surface with every kept drawing on it at this scale: the drawings kept since the
     // last time added, or, after clearing, growing or at another scale, all of them again.
     const QImage &bijgewerktOppervlak(qreal schaal) const;
+    QSize pixelMaat(qreal schaal) const;
+    // The background, the picture and every kept drawing on `oppervlak`, made the right size.
+    void maakOpnieuw(QImage &oppervlak, qreal schaal) const;
     void tekenOp(QImage &oppervlak, qreal schaal, std::size_t vanaf) const;
 
     std::vector<Tekening> m_tekeningen;
