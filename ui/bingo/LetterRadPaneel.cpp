@@ -13,7 +13,15 @@ namespace ui {
 
 namespace {
 const QPoint Middelpunt(300, 300);
+const int DopStraal = 6;
+
+// What a pointer to `einde` covers, with its round cap, the centre dot and the smoothed edge.
+QRect wijzerGebied(QPoint einde)
+{
+    const int rand = DopStraal + 2;
+    return QRect(Middelpunt, einde).normalized().adjusted(-rand, -rand, rand, rand);
 }
+} // namespace
 
 LetterRadPaneel::LetterRadPaneel(QWidget *parent)
     : QWidget(parent)
@@ -54,10 +62,13 @@ bool LetterRadPaneel::laadPicture(const QString &path, DetailBron detailed)
 
 void LetterRadPaneel::toonStap(const core::RadPositie &punt)
 {
+    const QPoint vorigEinde = m_wijzerEinde;
     m_wijzerEinde = QPoint(punt.x, punt.y);
     m_label1->setText(QString(QChar(punt.letter)));
     m_label1->adjustSize();
-    update();
+    // Only where the pointer was and is now: on a large screen the wheel is millions of pixels.
+    update(wijzerGebied(vorigEinde));
+    update(wijzerGebied(m_wijzerEinde));
 }
 
 void LetterRadPaneel::speel(const std::vector<core::RadStap> &stappen, Wachter &wachter)
@@ -83,7 +94,7 @@ void LetterRadPaneel::paintEvent(QPaintEvent *)
             m_opSchaal = widgets::resampledForScale(m_detail ? m_detail(schaal) : m_picture, QSize(600, 600), schaal);
             m_schaal = schaal;
         }
-        painter.drawImage(QRectF(0, 0, 600, 600), m_opSchaal);
+        widgets::drawPixelForPixel(painter, QPointF(0, 0), m_opSchaal);
     } else if (!m_picture.isNull()) {
         painter.drawImage(QRect(0, 0, 600, 600), m_picture);
     }
@@ -92,7 +103,7 @@ void LetterRadPaneel::paintEvent(QPaintEvent *)
     painter.drawLine(Middelpunt, m_wijzerEinde);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255));
-    painter.drawEllipse(Middelpunt, 6, 6);
+    painter.drawEllipse(Middelpunt, DopStraal, DopStraal);
 }
 
 void LetterRadPaneel::mouseMoveEvent(QMouseEvent *event)

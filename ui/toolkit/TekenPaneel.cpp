@@ -212,9 +212,7 @@ void TekenPaneel::paintEvent(QPaintEvent *)
         painter.drawImage(0, 0, oppervlak);
         return;
     }
-    // One surface pixel on one screen pixel, not resampled.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRectF(0, 0, oppervlak.width() / schaal, oppervlak.height() / schaal), oppervlak);
+    widgets::drawPixelForPixel(painter, QPointF(0, 0), oppervlak);
 }
 
 void TekenPaneel::resizeEvent(QResizeEvent *event)
