@@ -24,20 +24,4 @@ QImage resampledForScale(const QImage &source, QSize logical, qreal scale)
     return source.size() == pixels ? source : source.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void drawPixelForPixel(QPainter &painter, QPointF logicalTopLeft, const QImage &picture)
-{
-    const QTransform device = painter.deviceTransform();
-    if (device.type() > QTransform::TxScale) {
-        painter.drawImage(QRectF(logicalTopLeft, QSizeF(picture.size()) / deviceScale(painter)), picture);
-        return;
-    }
-    // A world transform that leaves only a move to a whole screen pixel of the corner.
-    const QPointF corner = device.map(logicalTopLeft);
-    const QTransform toCorner = QTransform::fromTranslate(std::round(corner.x()), std::round(corner.y()));
-    painter.save();
-    painter.setWorldTransform(toCorner * device.inverted() * painter.worldTransform());
-    painter.drawImage(QPointF(0, 0), picture);
-    painter.restore();
-}
-
 } // namespace widgets

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPointF>
 #include <QSize>
 
 class QPainter;
@@ -18,10 +17,5 @@ bool differentScale(qreal a, qreal b);
 // The picture resampled once to cover `logical` pixels at `scale`; drawn into a rectangle of
 // the logical size at that scale, one of its pixels lands on one pixel of the screen.
 QImage resampledForScale(const QImage &source, QSize logical, qreal scale);
-
-// Draws a picture made at the painter's device scale so that each of its pixels covers one
-// screen pixel, its top-left corner at `logicalTopLeft`. Copied, not resampled, where the
-// painter only scales and moves: a wheel turning on a large screen then costs a copy per step.
-void drawPixelForPixel(QPainter &painter, QPointF logicalTopLeft, const QImage &picture);
 
 } // namespace widgets

@@ -285,7 +285,7 @@ void VistaButton::paintEvent(QPaintEvent *)
         m_detailedFace = paintDetailedFace(scale);
         m_detailedScale = scale;
     }
-    drawPixelForPixel(painter, QPointF(0, 0), m_detailedFace);
+    painter.drawImage(QRectF(rect()), m_detailedFace);
 }
 
 // The same face on more pixels: the caption in a font as much larger, the picture from the

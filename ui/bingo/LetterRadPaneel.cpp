@@ -15,11 +15,19 @@ namespace {
 const QPoint Middelpunt(300, 300);
 const int DopStraal = 6;
 
-// What a pointer to `einde` covers, with its round cap, the centre dot and the smoothed edge.
-QRect wijzerGebied(QPoint einde)
+// What a pointer to `einde` covers, with its round cap, the centre dot and the smoothed edge:
+// a band of short pieces along it, not the whole square it spans.
+QRegion wijzerGebied(QPoint einde)
 {
-    const int rand = DopStraal + 2;
-    return QRect(Middelpunt, einde).normalized().adjusted(-rand, -rand, rand, rand);
+    constexpr int Stukken = 8;
+    constexpr int Rand = DopStraal + 2;
+    QRegion gebied;
+    for (int i = 0; i < Stukken; ++i) {
+        const QPoint van = Middelpunt + (einde - Middelpunt) * i / Stukken;
+        const QPoint tot = Middelpunt + (einde - Middelpunt) * (i + 1) / Stukken;
+        gebied += QRect(van, tot).normalized().adjusted(-Rand, -Rand, Rand, Rand);
+    }
+    return gebied;
 }
 } // namespace
 
@@ -94,7 +102,9 @@ void LetterRadPaneel::paintEvent(QPaintEvent *)
             m_opSchaal = widgets::resampledForScale(m_detail ? m_detail(schaal) : m_picture, QSize(600, 600), schaal);
             m_schaal = schaal;
         }
-        widgets::drawPixelForPixel(painter, QPointF(0, 0), m_opSchaal);
+        // Nearest pixels: each lands on one of the screen's, and no filter runs over the wheel.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(0, 0, 600, 600), m_opSchaal);
     } else if (!m_picture.isNull()) {
         painter.drawImage(QRect(0, 0, 600, 600), m_picture);
     }

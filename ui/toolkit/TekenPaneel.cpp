@@ -212,7 +212,9 @@ void TekenPaneel::paintEvent(QPaintEvent *)
         painter.drawImage(0, 0, oppervlak);
         return;
     }
-    widgets::drawPixelForPixel(painter, QPointF(0, 0), oppervlak);
+    // One surface pixel on one screen pixel, not resampled.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(0, 0, oppervlak.width() / schaal, oppervlak.height() / schaal), oppervlak);
 }
 
 void TekenPaneel::resizeEvent(QResizeEvent *event)
