@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <poll.h>
@@ -194,6 +195,34 @@ inline std::optional<Kind> startXvfb(std::string *display, const std::string &sc
     }
     server.stop();
     return std::nullopt;
+}
+
+// A fresh program folder under /tmp, as on a first start: a copy of the executable, the Data
+// folder and a runtime folder of its own (so a program the user has open does not count as
+// "already running"), no settings file. Empty, with `fout` set, when it cannot be made.
+inline std::filesystem::path maakProgrammaMap(const std::string &naam, const std::filesystem::path &programma,
+                                              const std::filesystem::path &data, std::error_code &fout)
+{
+    namespace fs = std::filesystem;
+    std::string sjabloon = "/tmp/alfabo-" + naam + "-XXXXXX";
+    if (!mkdtemp(sjabloon.data())) {
+        fout = std::error_code(errno, std::generic_category());
+        return {};
+    }
+    const fs::path map = sjabloon;
+    fs::copy_file(programma, map / "alfabolotto", fout);
+    if (!fout)
+        fs::copy(data, map / "Data", fs::copy_options::recursive, fout);
+    if (!fout)
+        fs::create_directory(map / "runtime", fout);
+    if (!fout)
+        fs::permissions(map / "runtime", fs::perms::owner_all, fout);
+    if (fout) {
+        std::error_code genegeerd;
+        fs::remove_all(map, genegeerd);
+        return {};
+    }
+    return map;
 }
 
 } // namespace bench

@@ -145,26 +145,15 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    // A fresh program folder, as on a first start: the executable, Data, no settings file.
-    char sjabloon[] = "/tmp/alfabo-opstart-XXXXXX";
-    if (!mkdtemp(sjabloon))
-        return 1;
-    const fs::path map = sjabloon;
     std::error_code fout;
-    fs::copy_file(programma, map / "alfabolotto", fout);
-    if (!fout)
-        fs::copy(data, map / "Data", fs::copy_options::recursive, fout);
+    const fs::path map = maakProgrammaMap("opstart", programma, data, fout);
     if (fout) {
         std::fprintf(stderr, "Cannot make the program folder: %s\n", fout.message().c_str());
-        fs::remove_all(map, fout);
         return 1;
     }
     const std::string kopie = (map / "alfabolotto").string();
 
-    // A runtime folder of its own, so a program the user has open does not count as "already running".
     const std::string runtime = (map / "runtime").string();
-    fs::create_directory(runtime, fout);
-    fs::permissions(runtime, fs::perms::owner_all, fout);
     std::vector<Platform> platforms{
         {"offscreen",
          {{"QT_QPA_PLATFORM", "offscreen"}, {"ALFABO_MELD_EERSTE_FRAME", "1"}, {"XDG_RUNTIME_DIR", runtime}}}};

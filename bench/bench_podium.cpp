@@ -117,16 +117,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Not found: %s, %s or %s\n", programma.c_str(), data.c_str(), kaal.c_str());
         return 1;
     }
-    char sjabloon[] = "/tmp/alfabo-podium-XXXXXX";
-    if (!mkdtemp(sjabloon))
-        return 1;
-    const fs::path map = sjabloon;
     std::error_code fout;
-    fs::copy_file(programma, map / "alfabolotto", fout);
-    if (!fout)
-        fs::copy(data, map / "Data", fs::copy_options::recursive, fout);
-    fs::create_directory(map / "runtime", fout);
-    fs::permissions(map / "runtime", fs::perms::owner_all, fout);
+    const fs::path map = maakProgrammaMap("podium", programma, data, fout);
+    if (fout) {
+        std::fprintf(stderr, "Cannot make the program folder: %s\n", fout.message().c_str());
+        return 1;
+    }
     const std::string kopie = (map / "alfabolotto").string();
 
     int status = 0;
