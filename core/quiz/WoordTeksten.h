@@ -20,6 +20,10 @@ std::string AantalWoordenTekst(std::size_t aantal, std::optional<int> lengte);
 // The count line after adding or removing a word: "5231 Woorden".
 std::string AantalWoordenTekst(std::size_t aantal);
 
+inline constexpr const char *WoordToegevoegdTitel = " Toegevoegd";
+// Told when a typed word was added without its accents: "'café' is toegevoegd als 'cafe': ..."
+std::string ZonderAccentenMelding(std::string_view getypt, std::string_view toegevoegd);
+
 // "Wil je 'kat' verwijderen uit de lijst?"
 std::string WoordVerwijderVraag(std::string_view woord);
 

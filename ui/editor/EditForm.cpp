@@ -2,10 +2,11 @@
 
 #include "core/bestanden/Windows1252.h"
 #include "core/quiz/WoordTeksten.h"
+#include "core/quiz/ZonderAccenten.h"
 #include "ui/hoofdvenster/MainWindow.h"
-#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
@@ -188,7 +189,9 @@ void EditForm::addGeklikt()
 {
     if (!m_lijstGelezen)
         return;
-    const std::string tekst = m_text1->text().toStdString();
+    const std::string getypt = m_text1->text().toStdString();
+    // The lists hold plain letters: the quiz is typed without accents.
+    const std::string tekst = core::zonderAccenten(getypt);
     // A letter the file cannot hold would be written as "?", a different word.
     if (!core::pastInWindows1252(tekst)) {
         melding(QStringLiteral("Dit woord bevat een teken dat niet in een woordlijst kan worden bewaard."),
@@ -204,6 +207,9 @@ void EditForm::addGeklikt()
     m_model->setData(index, uitCore(m_lijst.words()[*plek]));
     m_list1->scrollTo(index);
     zetLabel1(uitCore(core::AantalWoordenTekst(m_lijst.count())));
+    if (tekst != getypt)
+        melding(uitCore(core::ZonderAccentenMelding(getypt, m_lijst.words()[*plek])),
+                uitCore(core::WoordToegevoegdTitel));
 }
 
 void EditForm::delGeklikt()

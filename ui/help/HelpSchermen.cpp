@@ -1,6 +1,7 @@
 #include "ui/help/HelpSchermen.h"
 
 #include "core/Algemeen.h"
+#include "core/quiz/WoordVoorraad.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/MenuBalk.h"
@@ -12,6 +13,7 @@
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
+#include <QFile>
 #include <QLabel>
 
 namespace ui {
@@ -70,7 +72,7 @@ const HelpRegel QuizTekst[] = {
     {20, 67, Cyaan, false,
      "Maak zoveel mogelijk Nederlandse woorden in een bepaalde tijd om in de scorelijst zo hoog mogelijk te"},
     {20, 84, Cyaan, false,
-     "eindigen ten opzichte van jouw medespelers. De database bestaat uit ruim 160.000 verschillende woorden"},
+     "eindigen ten opzichte van jouw medespelers. De database bestaat uit {woorden} verschillende woorden"},
     {20, 101, Cyaan, false, "die je zelf nog kunt aanvullen of verwijderen."},
     {40, 130, Grijs, false, "1.  Druk op de Startknop om met het spel te beginnen."},
     {40, 147, Grijs, false, "2.  Typ vervolgens jouw voornaam en/of achternaam in."},
@@ -88,6 +90,13 @@ const HelpRegel QuizTekst[] = {
     {20, 452, Geel, false, "Druk nogmaals op de helpknop om dit scherm weer te verlaten..."},
 };
 
+// Black at the edge to RGB(200, 0, 0) inside.
+void tekenPaneelRand(TekenPaneel &paneel)
+{
+    tekenRand(
+        paneel, 11, [](int i) { return QColor(20 * i, 0, 0); }, 0);
+}
+
 // A hidden panel on the main window's background with the framed dark red look.
 TekenPaneel *maakPaneel(Main &main, const QString &naam, int left, int top, int width, int height)
 {
@@ -96,25 +105,33 @@ TekenPaneel *maakPaneel(Main &main, const QString &naam, int left, int top, int 
     paneel->hide();
     plaats(paneel, left, top, width, height);
     paneel->setBackColor(Achtergrond);
-    // Black at the edge to RGB(200, 0, 0) inside.
-    tekenRand(
-        *paneel, 11, [](int i) { return QColor(20 * i, 0, 0); }, 0);
+    tekenPaneelRand(*paneel);
     return paneel;
 }
 
-void drukTekst(TekenPaneel &paneel, std::span<const HelpRegel> regels)
+void drukTekst(TekenPaneel &paneel, std::span<const HelpRegel> regels, const QString &aantalWoorden = {})
 {
     const QFont kop = widgets::designFont(QStringLiteral("Arial"), 12, true);
     const QFont gewoon = widgets::designFont(QStringLiteral("Arial"), 10);
     for (const HelpRegel &regel : regels) {
         paneel.setDrawFont(regel.kop ? kop : gewoon);
-        paneel.printAt(regel.x, regel.y, regel.regelTekst(), regel.kleur);
+        paneel.printAt(regel.x, regel.y, regel.regelTekst(aantalWoorden), regel.kleur);
     }
 }
 
 } // namespace
 
-QString HelpRegel::regelTekst() const { return QString::fromUtf8(tekst) + QString::fromUtf8(vervolg); }
+QString HelpRegel::regelTekst(const QString &aantalWoorden) const
+{
+    QString regel = QString::fromUtf8(tekst) + QString::fromUtf8(vervolg);
+    return regel.replace(QStringLiteral("{woorden}"), aantalWoorden);
+}
+
+QString HelpSchermen::aantalWoorden(const QString &dataMap)
+{
+    const core::WoordVoorraad voorraad = core::WoordVoorraad::laad(QFile::encodeName(dataMap).toStdString());
+    return QString::fromStdString(core::ruimAantalWoorden(voorraad.aantal()));
+}
 
 std::span<const HelpRegel> HelpSchermen::bingoRegels() { return BingoTekst; }
 std::span<const HelpRegel> HelpSchermen::quizRegels() { return QuizTekst; }
@@ -155,9 +172,16 @@ void HelpSchermen::maakHelpPic()
 void HelpSchermen::maakHelpPic2()
 {
     m_helpPic2 = maakPaneel(m_main, QStringLiteral("HelpPic2"), 900, 3210, 9840, 7335);
-    m_helpPic2->paintPicture(QImage(QStringLiteral(":/images/quiz-help.png")), 320, 220, 315, 253);
-    drukTekst(*m_helpPic2, QuizTekst);
+    tekenHelpPic2();
     m_helpPic2->raise();
+}
+
+void HelpSchermen::tekenHelpPic2()
+{
+    m_helpPic2->wis();
+    tekenPaneelRand(*m_helpPic2);
+    m_helpPic2->paintPicture(QImage(QStringLiteral(":/images/quiz-help.png")), 320, 220, 315, 253);
+    drukTekst(*m_helpPic2, QuizTekst, aantalWoorden(m_main.omgeving().dataMap()));
 }
 
 QImage HelpSchermen::kaartPlaatje(int kaart) { return QImage(QStringLiteral(":/images/kaart%1.png").arg(kaart)); }
@@ -185,6 +209,9 @@ void HelpSchermen::wissel()
             m_startSpelKnopWasAan = startSpelKnop->isEnabled();
             startSpelKnop->setEnabled(false);
         }
+        // The word count as the lists hold it now, after whatever the editor changed.
+        if (quiz)
+            tekenHelpPic2();
         rad->hide();
         // The board and the quiz screen were made later; the help lies over them.
         scherm->raise();

@@ -28,13 +28,14 @@ struct HelpRegel {
     const char *tekst;
     const char *vervolg = "";
 
-    QString regelTekst() const;
+    // The line as printed; "{woorden}" in it becomes the number of words of the lists.
+    QString regelTekst(const QString &aantalWoorden = {}) const;
 };
 
 // The help screens `HelpPic` (bingo game) and `HelpPic2` (word quiz): dark red panels on the
-// main window, their texts drawn once when they are made, then only shown and hidden by the
-// " Help " button in place of the wheel. On `HelpPic` the four buttons `Hknop`(0..3) show an
-// example of each printed card kind in `LogoImg` while the mouse is over them.
+// main window, shown and hidden by the " Help " button in place of the wheel. The quiz help is
+// drawn again each time it opens, with the number of words the lists then hold. On `HelpPic` the four buttons
+// `Hknop`(0..3) show an example of each printed card kind in `LogoImg` while the mouse is over them.
 class HelpSchermen : public QObject
 {
     Q_OBJECT
@@ -57,6 +58,8 @@ public:
     QLabel *logoImg() const { return m_logoImg; }
 
     static QImage kaartPlaatje(int kaart);
+    // The number of words of the lists in the folder, as the quiz help gives it ("ruim 101.000").
+    static QString aantalWoorden(const QString &dataMap);
 
     // The lines of `HelpPic` and `HelpPic2`, in the order they are printed.
     static std::span<const HelpRegel> bingoRegels();
@@ -65,6 +68,8 @@ public:
 private:
     void maakHelpPic();
     void maakHelpPic2();
+    // Its text with the number of words the lists hold when it is drawn.
+    void tekenHelpPic2();
 
     Main &m_main;
     TekenPaneel *m_helpPic = nullptr;

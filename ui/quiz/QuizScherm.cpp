@@ -1,7 +1,9 @@
 #include "ui/quiz/QuizScherm.h"
 
 #include "core/LetterAfdruk.h"
+#include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/BesteWoordenPaneel.h"
 #include "ui/quiz/QuizSpel.h"
 #include "ui/quiz/QuizWoordenLijst.h"
 #include "ui/quiz/WoordInvoerVak.h"
@@ -64,7 +66,10 @@ QuizScherm::QuizScherm(Main &main, QWidget *parent)
     legWoordenLijstUit();
     legRechterBlokUit();
     legKnoppenUit();
+    legZelfdeLettersBalkUit();
     TekenLetterVakken();
+    m_besteWoorden = new BesteWoordenPaneel(m_main.radPic());
+    m_besteWoorden->setGeometry(m_main.radPic()->rect());
 
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
@@ -73,6 +78,8 @@ QuizScherm::QuizScherm(Main &main, QWidget *parent)
     m_spel = std::make_unique<QuizSpel>(m_main, *this);
     connect(m_startSpelKnop, &widgets::VistaButton::Click, this, [this] { m_spel->startSpel(); });
     connect(m_letterScoreKnop, &widgets::VistaButton::Click, this, [this] { m_spel->toonLetterWaarde(); });
+    connect(m_zelfdeLettersKnop, &widgets::VistaButton::Click, this,
+            [this] { m_spel->startSpel(QuizSpel::Letters::Dezelfde); });
     connect(m_text1, &WoordInvoerVak::enterGedrukt, this, [this] { m_spel->woordIngevoerd(); });
     connect(m_timer2, &QTimer::timeout, this, [this] { m_spel->tik(); });
 }
@@ -142,6 +149,43 @@ void QuizScherm::legKnoppenUit()
     m_startSpelKnop->setBackColor(Qt::white);
     m_startSpelKnop->setGeometry(300, 444, 60, 24);
     maakTekst(this, QStringLiteral("Label7"), QStringLiteral("Quiz Beginnen"), labelFont, 366, 448);
+}
+
+void QuizScherm::legZelfdeLettersBalkUit()
+{
+    // On the main window's background just below the screen, level with the start button.
+    m_zelfdeLettersBalk = new QWidget(parentWidget());
+    m_zelfdeLettersBalk->setObjectName(QStringLiteral("ZelfdeLettersBalk"));
+    m_zelfdeLettersBalk->setAttribute(Qt::WA_TranslucentBackground);
+    m_zelfdeLettersBalk->resize(Maat - 300, 24);
+    m_zelfdeLettersBalk->hide();
+
+    m_zelfdeLettersKnop = new widgets::VistaButton(m_zelfdeLettersBalk);
+    m_zelfdeLettersKnop->setObjectName(QStringLiteral("ZelfdeLettersKnop"));
+    m_zelfdeLettersKnop->setCaption(QStringLiteral("Zelfde"));
+    m_zelfdeLettersKnop->setBackColor(Qt::white);
+    m_zelfdeLettersKnop->setGeometry(0, 0, 60, 24);
+    m_zelfdeLettersKnop->setEnabled(false);
+    m_zelfdeLettersKnop->setToolTip(QStringLiteral(" De volgende speler krijgt dezelfde 12 letters "));
+    maakTekst(m_zelfdeLettersBalk, QStringLiteral("Label11"), QStringLiteral("Zelfde letters"),
+              widgets::designFont(Arial, 9.75), 66, 4, BalkGrijs);
+}
+
+void QuizScherm::moveEvent(QMoveEvent *event)
+{
+    TekenPaneel::moveEvent(event);
+    m_zelfdeLettersBalk->move(pos() + QPoint(300, Maat + 11));
+}
+
+void QuizScherm::setVisible(bool visible)
+{
+    TekenPaneel::setVisible(visible);
+    if (m_zelfdeLettersBalk)
+        m_zelfdeLettersBalk->move(pos() + QPoint(300, Maat + 11));
+    if (m_zelfdeLettersBalk)
+        m_zelfdeLettersBalk->setVisible(visible);
+    if (!visible && m_besteWoorden)
+        m_besteWoorden->hide();
 }
 
 void QuizScherm::TekenLetterVakken()

@@ -18,6 +18,7 @@ class VistaButton;
 
 namespace ui {
 
+class BesteWoordenPaneel;
 class Main;
 class QuizSpel;
 class QuizWoordenLijst;
@@ -45,6 +46,9 @@ public:
     // A drawn letter in its box: the white copy, then the coloured one.
     void DrukLetter(const core::LetterAfdruk &afdruk);
 
+    // Shown and hidden with the screen: the bar with the same-letters button below it.
+    void setVisible(bool visible) override;
+
     // Stops the countdown `Timer2` (the game-type dialog does this when it is confirmed);
     // a game under way is given up.
     void stopAftellen();
@@ -66,14 +70,23 @@ public:
     QLabel *bottomLabel1() const { return m_bottomLabel1; }
     QLabel *bottomLabel2() const { return m_bottomLabel2; }
     QTimer *timer2() const { return m_timer2; }
+    // Below the screen: the next game on the letters of the last one.
+    widgets::VistaButton *zelfdeLettersKnop() const { return m_zelfdeLettersKnop; }
+    QWidget *zelfdeLettersBalk() const { return m_zelfdeLettersBalk; }
+    // Over the wheel after a game: the best words its letters allowed.
+    BesteWoordenPaneel *besteWoorden() const { return m_besteWoorden; }
 
     // A caption change that keeps a label sized to its text.
     static void zetTekst(QLabel *label, const QString &tekst);
+
+protected:
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void legWoordenLijstUit();
     void legRechterBlokUit();
     void legKnoppenUit();
+    void legZelfdeLettersBalkUit();
 
     Main &m_main;
     widgets::VistaButton *m_startSpelKnop = nullptr;
@@ -88,6 +101,9 @@ private:
     QLabel *m_bottomLabel1 = nullptr;
     QLabel *m_bottomLabel2 = nullptr;
     QTimer *m_timer2 = nullptr;
+    QWidget *m_zelfdeLettersBalk = nullptr;
+    widgets::VistaButton *m_zelfdeLettersKnop = nullptr;
+    BesteWoordenPaneel *m_besteWoorden = nullptr;
     std::unique_ptr<QuizSpel> m_spel;
 };
 

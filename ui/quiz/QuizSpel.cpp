@@ -1,6 +1,9 @@
 #include "ui/quiz/QuizSpel.h"
 
 #include "core/Algemeen.h"
+#include "core/bestanden/Utf8Tekens.h"
+#include "core/LetterAfdruk.h"
+#include "core/quiz/BesteWoorden.h"
 #include "core/quiz/QuizRad.h"
 #include "core/quiz/QuizTijd.h"
 #include "core/quiz/WoordInvoer.h"
@@ -9,6 +12,7 @@
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/quiz/BesteWoordenPaneel.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/QuizWoordenLijst.h"
 #include "ui/quiz/ScoreForm.h"
@@ -24,6 +28,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+
+#include <algorithm>
+#include <set>
 
 namespace ui {
 
@@ -43,9 +50,9 @@ QuizSpel::QuizSpel(Main &main, QuizScherm &scherm)
     , m_toonScoreLijst([this] { toonScoreForm(m_main); })
 {}
 
-void QuizSpel::startSpel()
+void QuizSpel::startSpel(Letters letters)
 {
-    if (m_fase != Fase::Rust)
+    if (m_fase != Fase::Rust || (letters == Letters::Dezelfde && !heeftVorigeLetters()))
         return;
     const TekenPaneel *help = m_main.helpSchermen() ? m_main.helpSchermen()->helpPic2() : nullptr;
     if (help && help->isVisibleTo(&m_main))
@@ -69,16 +76,21 @@ void QuizSpel::startSpel()
         return;
     m_scherm.naamLabel()->setText(naam);
 
+    const std::array<std::string, 13> vorigeLetters = algemeen.QuizLetters;
     m_fase = Fase::Trekken;
     m_opgegeven = false;
     zetPaneelKlaar();
     m_scherm.TekenLetterVakken();
-    const bool getrokken = TrekQuizLetters();
-    if (!levend)
-        return;
-    if (!getrokken) {
-        geefOp();
-        return;
+    if (letters == Letters::Dezelfde) {
+        toonVorigeLetters(vorigeLetters);
+    } else {
+        const bool getrokken = TrekQuizLetters();
+        if (!levend)
+            return;
+        if (!getrokken) {
+            geefOp();
+            return;
+        }
     }
     openInvoer();
     m_fase = Fase::Aftellen;
@@ -89,12 +101,11 @@ void QuizSpel::zetPaneelKlaar()
 {
     m_scherm.timer2()->stop();
     QuizScherm::zetTekst(m_scherm.tijdLabel(), QString::fromLatin1(core::QuizTijdBijStart));
-    // Disabling would hand the focus on to the "Waarde" button, and a space bar pressed
-    // during the draw would then open the letter values; the window takes it instead.
-    if (m_scherm.startSpelKnop()->hasFocus())
-        m_main.setFocus(Qt::OtherFocusReason);
-    m_scherm.startSpelKnop()->setEnabled(false);
+    neemFocusVan(m_scherm.startSpelKnop());
+    neemFocusVan(m_scherm.zelfdeLettersKnop());
+    werkKnoppenBij();
     m_scherm.text1()->setEnabled(false);
+    m_scherm.besteWoorden()->hide();
     m_scherm.listView1()->clear();
     QuizScherm::zetTekst(m_scherm.bottomLabel1(), QStringLiteral("0"));
     QuizScherm::zetTekst(m_scherm.bottomLabel2(), QStringLiteral("0"));
@@ -145,8 +156,10 @@ void QuizSpel::eindeSpel()
 {
     m_fase = Fase::Afronden;
     m_scherm.timer2()->stop();
+    neemFocusVan(m_scherm.text1());
     m_scherm.text1()->setEnabled(false);
     ControleerWoorden();
+    toonBesteWoorden();
     m_scherm.startSpelKnop()->setEnabled(true);
 
     core::Algemeen &algemeen = m_omgeving.algemeen;
@@ -159,8 +172,10 @@ void QuizSpel::eindeSpel()
         return;
     if (!m_omgeving.wachter.gestopt() && m_toonScoreLijst)
         m_toonScoreLijst();
-    if (levend)
+    if (levend) {
         m_fase = Fase::Rust;
+        werkKnoppenBij();
+    }
 }
 
 void QuizSpel::ControleerWoorden()
@@ -235,10 +250,57 @@ void QuizSpel::geefOp()
 {
     // Nothing is recorded; the letters and words stay visible until the next game.
     m_scherm.timer2()->stop();
+    neemFocusVan(m_scherm.text1());
     m_scherm.text1()->setEnabled(false);
     m_scherm.text1()->setAchtergrond(InvoerGrijs);
-    m_scherm.startSpelKnop()->setEnabled(true);
     m_fase = Fase::Rust;
+    werkKnoppenBij();
+}
+
+bool QuizSpel::heeftVorigeLetters() const
+{
+    const auto &letters = m_omgeving.algemeen.QuizLetters;
+    return std::all_of(letters.begin() + 1, letters.end(), [](const std::string &l) { return !l.empty(); });
+}
+
+void QuizSpel::toonVorigeLetters(const std::array<std::string, 13> &letters)
+{
+    core::Algemeen &algemeen = m_omgeving.algemeen;
+    for (int k = 1; k <= core::AantalQuizLetters; ++k) {
+        const std::string &letter = letters[std::size_t(k)];
+        m_scherm.DrukLetter(core::quizLetterAfdruk(k, letter[0], algemeen.LetterKleur));
+        algemeen.QuizLetters[std::size_t(k)] = letter;
+    }
+}
+
+void QuizSpel::toonBesteWoorden()
+{
+    core::Algemeen &algemeen = m_omgeving.algemeen;
+    std::vector<core::BestWoord> beste;
+    {
+        BezigAanwijzer bezig;
+        const std::string map = QFile::encodeName(m_omgeving.dataMap()).toStdString();
+        beste = core::besteWoorden(core::WoordVoorraad::laad(map), algemeen.QuizLetters, algemeen.LetterWaarde);
+    }
+    std::set<std::string> gevonden;
+    const QuizWoordenLijst *lijst = m_scherm.listView1();
+    for (int rij = 0; rij < lijst->aantal(); ++rij)
+        if (lijst->tekst(rij, 0) == QString::fromLatin1(core::MarkeringGevonden))
+            gevonden.insert(core::asciiHoofdletters(lijst->tekst(rij, 1).toStdString()));
+    m_scherm.besteWoorden()->toon(std::move(beste), std::move(gevonden));
+}
+
+void QuizSpel::werkKnoppenBij()
+{
+    const bool rust = m_fase == Fase::Rust;
+    m_scherm.startSpelKnop()->setEnabled(rust);
+    m_scherm.zelfdeLettersKnop()->setEnabled(rust && heeftVorigeLetters());
+}
+
+void QuizSpel::neemFocusVan(QWidget *control)
+{
+    if (control->hasFocus())
+        m_main.setFocus(Qt::OtherFocusReason);
 }
 
 bool QuizSpel::moetStoppen() const { return m_opgegeven || m_omgeving.wachter.gestopt(); }

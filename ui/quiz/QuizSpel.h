@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
+
+class QWidget;
 
 namespace ui {
 
@@ -31,9 +35,16 @@ public:
         Afronden, // checking, recording, the pause and the high-score dialog
     };
 
+    // A game's letters: drawn anew with the wheel, or those of the game before (shown at
+    // once), so that players of one evening can compete on equal terms.
+    enum class Letters {
+        Nieuw,
+        Dezelfde,
+    };
+
     QuizSpel(Main &main, QuizScherm &scherm);
 
-    void startSpel();
+    void startSpel(Letters letters = Letters::Nieuw);
     void tik();
     void woordIngevoerd();
     void toonLetterWaarde();
@@ -43,12 +54,21 @@ public:
     bool TrekQuizLetters();
     // Looks every listed word up and scores it; QuizScore and BottomLabel2 are final after it.
     void ControleerWoorden();
+    // Whether the next game can be played on the letters of the last one.
+    bool heeftVorigeLetters() const;
 
     void setToonScoreLijst(std::function<void()> toon) { m_toonScoreLijst = std::move(toon); }
     Fase fase() const { return m_fase; }
 
 private:
     void zetPaneelKlaar();
+    void toonVorigeLetters(const std::array<std::string, 13> &letters);
+    void toonBesteWoorden();
+    // Enables the start buttons as the phase allows.
+    void werkKnoppenBij();
+    // Takes the focus from a control about to be disabled, so that Qt does not hand it on
+    // to the "Waarde" button, where a stray space bar would open the letter values.
+    void neemFocusVan(QWidget *control);
     void openInvoer();
     void sluitInvoer();
     void eindeSpel();

@@ -285,9 +285,16 @@ TEST_F(Venster, TheHelpButtonSwapsTheWheelForTheHelpOfTheGameInPlayWhoseButtonsS
 
 // The lines the help screens hold, each printed by the panel's own text output on a plain panel
 // (the quiz picture under it) and compared with the help screen; every line lies inside the
-// border, clear of the buttons, the example picture and every other line.
+// border, clear of the buttons, the example picture and every other line. The quiz help counts
+// the words the lists hold when it opens.
 TEST_F(Venster, EveryHelpLineIsShownAsHeldInsideItsPanelApartFromTheOthers)
 {
+    QStringList woorden;
+    for (int i = 0; i < 1999; ++i)
+        woorden << QString(QChar('A' + i % 26)) + QChar('A' + i / 26 % 26) + QChar('A' + i / 676);
+    schrijfLijsten(woorden);
+    test.algemeen.SpelSoort = core::SpelSoort::Quiz;
+    help.wissel();
     for (auto [paneel, regels] :
          {std::pair{help.helpPic(), HelpSchermen::bingoRegels()}, {help.helpPic2(), HelpSchermen::quizRegels()}}) {
         const QRect binnen = paneel->rect().adjusted(11, 11, -11, -11);
@@ -301,7 +308,7 @@ TEST_F(Venster, EveryHelpLineIsShownAsHeldInsideItsPanelApartFromTheOthers)
             bezet << w->geometry();
         ASSERT_FALSE(regels.empty());
         for (const HelpRegel &regel : regels) {
-            const QString regelTekst = regel.regelTekst();
+            const QString regelTekst = regel.regelTekst(QStringLiteral("ruim 1.000"));
             verwacht.setDrawFont(widgets::designFont(QStringLiteral("Arial"), regel.kop ? 12 : 10, regel.kop));
             verwacht.printAt(regel.x, regel.y, regelTekst, regel.kleur);
             const QRect vak(QPoint(regel.x, regel.y), QFontMetrics(verwacht.drawFont()).size(0, regelTekst));
