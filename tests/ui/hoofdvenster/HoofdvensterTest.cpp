@@ -14,6 +14,7 @@
 #include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/MenuBalk.h"
+#include "ui/quiz/BesteWoordenPaneel.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/QuizSpel.h"
 #include "ui/quiz/QuizWoordenLijst.h"
@@ -382,6 +383,45 @@ TEST_F(Venster, AWholeQuizFromNameThroughEveryKindOfEntryToRecordedScoreAndItsLe
     for (const auto &m : QRegularExpression(R"(([A-Z]) *= (\d+))").globalMatch(meldingen.back().tekst))
         gelijk += m.captured(2).toInt() == test.algemeen.LetterWaarde[m.captured(1)[0].unicode()];
     EXPECT_EQ(gelijk, 26);
+}
+
+// The next player can play the letters of the last game: shown at once, the wheel standing
+// still, and recorded like any game. Each game ends with the best words of its letters over the
+// wheel, the player's finds marked, until the next start; a stray space bar then opens nothing.
+TEST_F(Venster, TheNextPlayerCanPlayTheSameLettersAndEveryGameEndsWithItsBestWords)
+{
+    schrijfLijsten({"kat", "quiz", "zak", "rak", "aap"});
+    test.algemeen.QuizSeconden = 1;
+    main.show();
+    QApplication::setActiveWindow(&main);
+    EXPECT_FALSE(quiz->zelfdeLettersKnop()->isEnabled()) << "no letters yet";
+    start("Een");
+    typ("kat");
+    quiz->spel().tik();
+    const BesteWoordenPaneel *beste = quiz->besteWoorden();
+    ASSERT_TRUE(beste->isVisibleTo(&main));
+    std::vector<std::pair<std::string, bool>> getoond;
+    for (const core::BestWoord &woord : beste->woorden())
+        getoond.emplace_back(woord.woord, beste->isGevonden(woord));
+    EXPECT_EQ(
+        getoond,
+        (std::vector<std::pair<std::string, bool>>{{"QUIZ", false}, {"ZAK", false}, {"RAK", false}, {"KAT", true}}));
+    EXPECT_EQ(QApplication::focusWidget(), &main) << "the window holds the focus, as during the draw";
+
+    const auto letters = test.algemeen.QuizLetters;
+    const QImage veld = quiz->surface().copy(0, 0, 480, 160);
+    const QPoint wijzer = main.radPic()->wijzerEinde();
+    test.dialogen.invoerAntwoorden.push_back(QStringLiteral("Twee"));
+    emit quiz->zelfdeLettersKnop()->Click();
+    EXPECT_FALSE(beste->isVisibleTo(&main));
+    EXPECT_EQ(quizStand(), Aftellen);
+    EXPECT_EQ(test.algemeen.QuizLetters, letters);
+    EXPECT_EQ(quiz->surface().copy(0, 0, 480, 160), veld);
+    EXPECT_EQ(main.radPic()->wijzerEinde(), wijzer);
+    typ("quiz");
+    quiz->spel().tik();
+    EXPECT_EQ(main.scoreLijst().ascending(),
+              (Woorden{core::ScoreRegel(punten("KAT"), "Een"), core::ScoreRegel(punten("QUIZ"), "Twee")}));
 }
 
 // A blank name or a quiz time below a second starts nothing; stopping gives a game up
