@@ -22,8 +22,9 @@ ControleUitslag ControleerWoorden(const std::vector<std::string> &woorden, const
 {
     ControleUitslag uitslag;
     uitslag.woorden.reserve(woorden.size());
+    WoordZoeker zoeker(map);
     for (const std::string &woord : woorden) {
-        const ZoekUitslag zoek = ZoekWoord(map, woord);
+        const ZoekUitslag zoek = zoeker.zoek(woord);
         WoordControle controle;
         controle.gevonden = zoek == ZoekUitslag::Gevonden;
         if (controle.gevonden) {

@@ -109,9 +109,15 @@ std::string woordLijstPad(const std::string &map, int lengte)
 
 bool staatInLijst(std::string_view lijst, std::string_view woord1252) { return zoekAlsRegel(lijst, woord1252); }
 
-ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord)
+ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord) { return WoordZoeker(map).zoek(woord); }
+
+ZoekUitslag WoordZoeker::zoek(std::string_view woord)
 {
-    const auto lijst = leesLijst(woordLijstPad(map, int(utf8Tekens(woord).size())));
+    const int lengte = int(utf8Tekens(woord).size());
+    auto plek = m_lijsten.find(lengte);
+    if (plek == m_lijsten.end())
+        plek = m_lijsten.emplace(lengte, leesLijst(woordLijstPad(m_map, lengte))).first;
+    const std::optional<std::string> &lijst = plek->second;
     if (!lijst)
         return ZoekUitslag::LijstOntbreekt;
     return zoekAlsRegel(*lijst, naarWindows1252(woord)) ? ZoekUitslag::Gevonden : ZoekUitslag::NietGevonden;
