@@ -190,8 +190,6 @@ void QuizSpel::ControleerWoorden()
     }
     for (std::size_t rij = 0; rij < uitslag.woorden.size(); ++rij)
         lijst->zetControle(int(rij), uitslag.woorden[rij]);
-    // Qt's view repaints only the cells it thinks changed; on the stage the marks could stay unpainted.
-    lijst->viewport()->update();
     algemeen.QuizScore += uitslag.totaal;
     QuizScherm::zetTekst(m_scherm.bottomLabel2(), QString::number(algemeen.QuizScore));
 
