@@ -178,8 +178,10 @@ inline std::optional<Kind> startXvfb(std::string *display, const std::string &sc
             xvfb = pad;
     if (xvfb.empty())
         return std::nullopt;
-    // -displayfd 1: the display number arrives on stdout, which goes into the pipe.
-    Kind server = start({xvfb, "-displayfd", "1", "-screen", "0", scherm + "x24", "-nolisten", "tcp"}, {}, true);
+    // -displayfd 1: the display number arrives on stdout, which goes into the pipe. -noreset: a
+    // program ending does not make the server reset, which would refuse the next one for a moment.
+    Kind server =
+        start({xvfb, "-displayfd", "1", "-screen", "0", scherm + "x24", "-nolisten", "tcp", "-noreset"}, {}, true);
     if (server.pid <= 0)
         return std::nullopt;
     // The number is a line of digits only; the server's messages are not.

@@ -72,7 +72,9 @@ start_xvfb() {
     werk_map=$1
     scherm=${2:-1250x800}
     scherm_breedte=${scherm%x*}
-    Xvfb -displayfd 3 -screen 0 "${scherm}x24" -nolisten tcp 3>"$werk_map/display" >"$ARTEFACTEN/xvfb.log" 2>&1 &
+    # -noreset: the server does not reset when its last client (xdpyinfo) leaves, which would
+    # refuse the program that connects during the reset.
+    Xvfb -displayfd 3 -screen 0 "${scherm}x24" -nolisten tcp -noreset 3>"$werk_map/display" >"$ARTEFACTEN/xvfb.log" 2>&1 &
     xvfb_pid=$!
     programma_pid=""
     trap opruimen EXIT
