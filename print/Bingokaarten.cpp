@@ -87,7 +87,8 @@ void tekenFreePlaatjes(PageSurface &surface)
     hoek(Rechts, Onder);
 }
 
-void tekenBlad5x5(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, const Soort5x5 &soort)
+void tekenBlad5x5(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, const Soort5x5 &soort,
+                  const QString &bladCode)
 {
     tekenRasterEnKoppen(surface, soort.kopKleur);
     tekenLetters(surface, random, soort.uniek);
@@ -98,18 +99,20 @@ void tekenBlad5x5(PageSurface &surface, core::RandomSource &random, const QStrin
                                             QPoint(5910, 9960), QPoint(5220, 15120), QPoint(5910, 15120)};
     drukKaartNummers(surface, Nummers);
     drukVoettekst(surface, reclameTekst, 15720);
+    drukBladCode(surface, bladCode, 15720, 5100 + KaartKolomStap);
 }
 
 } // namespace
 
-void MaakKaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst)
+void MaakKaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, const QString &bladCode)
 {
-    tekenBlad5x5(surface, random, reclameTekst, {QColor(200, 0, 0), true});
+    tekenBlad5x5(surface, random, reclameTekst, {QColor(200, 0, 0), true}, bladCode);
 }
 
-void MaakKaartenRandom(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst)
+void MaakKaartenRandom(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
+                       const QString &bladCode)
 {
-    tekenBlad5x5(surface, random, reclameTekst, {QColor(0, 200, 0), false});
+    tekenBlad5x5(surface, random, reclameTekst, {QColor(0, 200, 0), false}, bladCode);
 }
 
 } // namespace print

@@ -63,7 +63,8 @@ void tekenMiddenstuk(PageSurface &surface)
 
 } // namespace
 
-void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, bool middenstuk)
+void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst, bool middenstuk,
+                      const QString &bladCode)
 {
     tekenRastersEnKoppen(surface);
     tekenLetters(surface, random);
@@ -73,6 +74,7 @@ void MaakKaartenBreed(PageSurface &surface, core::RandomSource &random, const QS
     constexpr std::array<QPoint, 3> Nummers{QPoint(10800, 5010), QPoint(10800, 10410), QPoint(10800, 15810)};
     drukKaartNummers(surface, Nummers);
     drukVoettekst(surface, reclameTekst, 15780);
+    drukBladCode(surface, bladCode, 15780, 600 + Kolommen * KolomBreedte);
 }
 
 } // namespace print

@@ -1,6 +1,12 @@
 #include "print/KaartBlad.h"
 
 #include "print/KaartLayouts.h"
+#include "print/QtPageSurface.h"
+#include "widgets/Fonts.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
 
 namespace print {
 
@@ -29,6 +35,18 @@ void drukVoettekst(PageSurface &surface, const QString &reclameTekst, int y)
     if (reclameTekst.isEmpty())
         return;
     surface.text(600, y, reclameTekst, arial(11), VoetGrijs);
+}
+
+void drukBladCode(PageSurface &surface, const QString &bladCode, int y, int rechts)
+{
+    if (bladCode.isEmpty())
+        return;
+    const QString tekst = QStringLiteral("Blad ") + bladCode;
+    const PageFont font = arial(11);
+    // Measured in the face the page prints with, where a pixel is a twip.
+    widgets::installFontSubstitutions();
+    const double twips = QFontMetricsF(QtPageSurface::qtFont(font)).horizontalAdvance(tekst);
+    surface.text(rechts - int(std::ceil(twips)), y, tekst, font, VoetGrijs);
 }
 
 } // namespace blad

@@ -28,5 +28,8 @@ void drukKaartNummers(PageSurface &surface, std::span<const QPoint> plaatsen);
 
 // The advertisement line in grey Arial 11 at (600, y); an empty text writes nothing.
 void drukVoettekst(PageSurface &surface, const QString &reclameTekst, int y);
+// "Blad " and the sheet's code in the footer's grey Arial 11, ending at x = rechts on the
+// footer line at y; an empty code writes nothing.
+void drukBladCode(PageSurface &surface, const QString &bladCode, int y, int rechts);
 
 } // namespace print::blad

@@ -1,5 +1,8 @@
 #include "print/PrintJob.h"
 
+#include "core/kaarten/BladCode.h"
+#include "core/RandomSource.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 
@@ -56,8 +59,18 @@ PrintJobResult runPrintJob(DocumentTarget &target, int pages, const SheetDrawer 
 PrintJobResult drukKaarten(DocumentTarget &target, KaartSoort soort, int pages, core::RandomSource &random,
                            const QString &reclameTekst, bool middenstuk)
 {
-    return runPrintJob(target, pages,
-                       [&](PageSurface &surface) { MaakKaartenVan(soort, surface, random, reclameTekst, middenstuk); });
+    // Every sheet its own code and the cards of that code. The job's first number is drawn; the
+    // sheets take the numbers after it, spread over all seeds (an odd factor is a one-to-one
+    // mapping), so the codes of neighbouring sheets do not look alike.
+    random.reseed();
+    const auto eerste = std::uint32_t(random.nextInRange(int(core::BladCode::ZaadGrens)) - 1);
+    std::uint32_t blad = 0;
+    return runPrintJob(target, pages, [&](PageSurface &surface) {
+        const core::BladCode code{soort, middenstuk, (eerste + blad++) * 2654435761u % core::BladCode::ZaadGrens};
+        core::SeededRandom bladToeval(core::kaartZaad(code));
+        MaakKaartenVan(soort, surface, bladToeval, reclameTekst, middenstuk,
+                       QString::fromStdString(core::codeTekst(code)));
+    });
 }
 
 } // namespace print

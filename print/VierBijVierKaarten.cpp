@@ -51,7 +51,8 @@ void tekenKaarten(PageSurface &surface, core::RandomSource &random)
 
 } // namespace
 
-void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst)
+void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QString &reclameTekst,
+                    const QString &bladCode)
 {
     tekenTitel(surface);
     tekenKaarten(surface, random);
@@ -60,6 +61,7 @@ void Maak4x4Kaarten(PageSurface &surface, core::RandomSource &random, const QStr
                                             QPoint(6150, 10500), QPoint(5430, 15000), QPoint(6150, 15000)};
     drukKaartNummers(surface, Nummers);
     drukVoettekst(surface, reclameTekst, 15420);
+    drukBladCode(surface, bladCode, 15420, 600 + KaartKolomStap + Maat * CelBreedte);
 }
 
 } // namespace print

@@ -32,9 +32,10 @@ TEST(PrintJob, EveryPageIsADocumentOfItsOwnEndedAfterItsFooterWhileTheBusyPointe
     EXPECT_EQ(aanwijzer(), Qt::CrossCursor);
     QGuiApplication::restoreOverrideCursor();
     const auto einde = PageOperation::Kind::EndDocument;
-    for (const auto &document : target.documents()) // the sheet with its footer, then its end, once
-        EXPECT_TRUE(document->operations().end()[-2].text == "voet" && document->operations(einde).size() == 1
-                    && document->operations().back().kind == einde);
+    for (const auto &document : target.documents()) // the sheet with its footer and code, then its end, once
+        EXPECT_TRUE(document->operations().end()[-3].text == "voet"
+                    && document->operations().end()[-2].text.startsWith(QStringLiteral("Blad "))
+                    && document->operations(einde).size() == 1 && document->operations().back().kind == einde);
 }
 
 TEST(DocumentTarget, PdfFilesAndPrintersGetReadablePagesAndAFailureIsReportedWhereNothingCanBeWritten)

@@ -7,6 +7,7 @@
 #include "core/Schermpassing.h"
 #include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/Opdrachtregel.h"
 #include "ui/hoofdvenster/Weergave.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Beelden.h"
@@ -26,6 +27,8 @@ namespace ui {
 
 int startProgramma(int argc, char **argv)
 {
+    if (const std::optional<int> afloop = voerOpdrachtregelUit(argc, argv))
+        return *afloop;
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgrammaTitel);
     installeerNederlands(app);
