@@ -3,10 +3,13 @@
 // the faces the page surface prints with, so "inside", "over" and "off" are about the ink. The last test
 // checks on pixels that the page surface puts the ink where it was measured.
 
+#include "core/kaarten/BladCode.h"
 #include "core/RandomSource.h"
 #include "print/KaartLayouts.h"
+#include "print/PrintJob.h"
 #include "print/QtPageSurface.h"
 #include "print/RecordingSurface.h"
+#include "print/RecordingTarget.h"
 #include "widgets/Fonts.h"
 
 #include <QFontMetricsF>
@@ -115,6 +118,35 @@ struct KaartBlad : testing::TestWithParam<Soort> {
 INSTANTIATE_TEST_SUITE_P(, KaartBlad, testing::ValuesIn(Soorten), [](const auto &p) { return p.param.naam; });
 
 } // namespace
+
+// Printed as a job, every sheet carries "Blad CODE" on its footer line, ending at the right edge of
+// its cards, and that code makes the very cards printed on it; the sheets of a job differ.
+TEST_P(KaartBlad, TheCodeOnEverySheetMakesItsCardsAgain)
+{
+    RecordingTarget target;
+    core::SeededRandom random(3);
+    drukKaarten(target, s.soort, 3, random, Reclame, s.middenstuk);
+    std::set<QString> codes;
+    for (const auto &document : target.documents()) {
+        const std::vector<Op> &ops = document->operations();
+        const auto code = std::ranges::find_if(ops, [](const Op &op) { return op.text.startsWith("Blad "); });
+        ASSERT_NE(code, ops.end());
+        codes.insert(code->text);
+        EXPECT_EQ(code->y1, s.voettekst.y());
+        EXPECT_NEAR(vlak(*code).right(), s.laatsteKaart.x(), 30) << "1.5 pt";
+        const std::optional<core::BladCode> gelezen = core::leesCode(code->text.mid(5).toStdString());
+        ASSERT_TRUE(gelezen) << code->text.toStdString();
+        QString verwacht, gedrukt;
+        for (const core::BingoKaart &kaart : core::kaartenVanBlad(*gelezen))
+            for (int kolom = 1; kolom <= kaart.kolommen(); ++kolom)
+                for (int rij = 1; rij <= kaart.rijen(); ++rij)
+                    verwacht += QChar::fromLatin1(core::kaartLetterTeken(kaart.letter(kolom, rij)));
+        for (const Op &op : ops | std::views::filter(isLetter))
+            gedrukt += op.text;
+        EXPECT_EQ(gedrukt, verwacht);
+    }
+    EXPECT_EQ(codes.size(), 3u);
+}
 
 TEST_P(KaartBlad, CardsAreEqualGridsOfOneLetterPerCellOnARegularLatticeWithAllInkInsideThePage)
 {
