@@ -17,6 +17,7 @@ struct LetterAfdruk {
     DrukPunt wit;      // top left of the white copy
     DrukPunt gekleurd; // top left of the coloured copy
     Kleur kleur;       // colour of the second copy
+    friend bool operator==(const LetterAfdruk &, const LetterAfdruk &) = default;
 };
 
 inline constexpr Kleur AfdrukWit{255, 255, 255};

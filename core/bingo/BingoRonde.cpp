@@ -6,6 +6,7 @@
 #include "core/bingo/LetterRad.h"
 #include "core/RandomSource.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -72,6 +73,7 @@ void BingoRonde::TrekLetter()
     m_weergave.DraaiRondgang();
     const int letter = kiesLetter();
     m_state.Getrokken[std::size_t(letter)] = 1;
+    m_volgorde.push_back(letter);
     m_weergave.DraaiNaar(letter);
     m_weergave.DrukLetter(bordAfdruk(m_state, letter));
     schuifBordPositie(m_state);
@@ -111,7 +113,30 @@ bool BingoRonde::NieuweRonde()
     m_state.LetterTeller = 0;
     m_weergave.toonBeurt(beurtTekst(1));
     m_state.Getrokken.fill(0);
+    m_volgorde.clear();
     return true;
+}
+
+RondeStand BingoRonde::stand() const { return {m_state.RondeNummer, m_state.LetterTeller, m_volgorde}; }
+
+void BingoRonde::herstel(const RondeStand &stand)
+{
+    m_weergave.WisBord();
+    zetBordStart(m_state);
+    m_state.RondeNummer = std::int16_t(stand.ronde);
+    m_weergave.toonRonde(rondeTekst(m_state.RondeNummer));
+    m_state.Getrokken.fill(0);
+    m_volgorde.clear();
+    for (const int letter : stand.letters) {
+        // The board position moves on by the counter, as during the draws.
+        m_state.LetterTeller = std::uint8_t(m_volgorde.size() + 1);
+        m_state.Getrokken[std::size_t(letter)] = 1;
+        m_volgorde.push_back(letter);
+        m_weergave.DrukLetter(bordAfdruk(m_state, letter));
+        schuifBordPositie(m_state);
+    }
+    m_state.LetterTeller = std::uint8_t(stand.teller);
+    m_weergave.toonBeurt(beurtTekst(std::max(1, stand.teller)));
 }
 
 void BingoRonde::startNaOpstarten()

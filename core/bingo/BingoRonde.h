@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/bingo/RondeBewaring.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -38,6 +41,12 @@ public:
     // True from the start of the wheel's sweep until the letter stands on the board.
     bool bezig() const { return m_bezig; }
 
+    // The round as it stands, to keep on disk.
+    RondeStand stand() const;
+    // Takes a kept round up again: the board cleared and the letters printed on it in their
+    // order, without turning the wheel; the labels, counters and board position as they were.
+    void herstel(const RondeStand &stand);
+
 private:
     int kiesLetter();
 
@@ -45,6 +54,7 @@ private:
     RandomSource &m_random;
     BingoWeergave &m_weergave;
     bool m_bezig = false;
+    std::vector<int> m_volgorde; // the letters of this round, in draw order
 };
 
 inline constexpr const char *EindeRondeTitel = "Einde Ronde";

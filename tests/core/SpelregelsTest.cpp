@@ -3,9 +3,10 @@
 
 #include "core/Algemeen.h"
 #include "core/bingo/BingoRonde.h"
-#include "core/bingo/BordPositie.h"
 #include "core/bingo/BingoWeergave.h"
+#include "core/bingo/BordPositie.h"
 #include "core/bingo/LetterRad.h"
+#include "core/bingo/RondeBewaring.h"
 #include "core/GetalTekst.h"
 #include "core/kaarten/BingoKaart.h"
 #include "core/kaarten/PaginaAantal.h"
@@ -110,6 +111,44 @@ TEST(BingoRonde, ARoundDrawsEveryLetterOnceIntoItsCellThenOnlyCountsOnUntilTheNe
         b.log.clear();
         EXPECT_TRUE(b.ronde.NieuweRonde() && b.log == "W[Ronde : " + std::to_string(ronde + 1) + "][Letter : 1]");
     }
+}
+
+// A kept round, taken up by a new program: the same letters printed where they stood, without
+// the wheel, and the round goes on from there as if never cut off.
+TEST(BingoRonde, AKeptRoundIsTakenUpWithItsBoardAndGoesOnAsBefore)
+{
+    for (const int getrokken : {0, 10, 26}) {
+        SeededRandom random(77), zelfde(77);
+        Bingo eerst(random), later(zelfde);
+        eerst.ronde.NieuweRonde();
+        for (int n = 0; n < getrokken; ++n)
+            eerst.ronde.TrekLetter();
+        const std::optional<RondeStand> stand = leesRondeStand(rondeBestandTekst(eerst.ronde.stand()));
+        ASSERT_TRUE(stand);
+        EXPECT_EQ(stand->letters.size(), std::size_t(getrokken));
+        later.log.clear();
+        later.ronde.herstel(*stand);
+        EXPECT_TRUE(later.log.find('{') == std::string::npos && later.log.find('>') == std::string::npos) << later.log;
+        EXPECT_EQ(later.gedrukt, eerst.gedrukt) << getrokken;
+        EXPECT_TRUE(later.state.Getrokken == eerst.state.Getrokken && later.state.BordX == eerst.state.BordX
+                    && later.state.BordY == eerst.state.BordY && later.ronde.stand() == eerst.ronde.stand())
+            << getrokken;
+        eerst.ronde.TrekLetter(), later.ronde.TrekLetter();
+        EXPECT_EQ(later.ronde.stand().letters.size(), eerst.ronde.stand().letters.size());
+    }
+}
+
+// A round file that is damaged or not one of this program's is not taken up.
+TEST(RondeBewaring, AFileThatIsNoWholeRoundIsNotRead)
+{
+    const std::string goed = "Alfabo Lotto ronde\r\n3\r\n2\r\nQB\r\n";
+    ASSERT_EQ(leesRondeStand(goed), (RondeStand{3, 2, {17, 2}}));
+    for (const std::string fout :
+         {std::string(), std::string("[Ronde]\r\n3\r\n2\r\nQB\r\n"), goed.substr(0, goed.size() - 2),
+          std::string("Alfabo Lotto ronde\r\n0\r\n2\r\nQB\r\n"), std::string("Alfabo Lotto ronde\r\n3\r\n1\r\nQB\r\n"),
+          std::string("Alfabo Lotto ronde\r\n3\r\n2\r\nQQ\r\n"), std::string("Alfabo Lotto ronde\r\n3\r\n2\r\nqb\r\n"),
+          std::string("Alfabo Lotto ronde\r\ndrie\r\n2\r\nQB\r\n"), goed + goed})
+        EXPECT_FALSE(leesRondeStand(fout)) << fout;
 }
 
 // A taken letter is drawn again, with a fresh seed before every attempt; a generator stuck on one

@@ -1,7 +1,9 @@
 #include "ui/hoofdvenster/MainWindow.h"
 
 #include "core/Algemeen.h"
+#include "core/bestanden/FileIo.h"
 #include "core/bestanden/Instellingen.h"
+#include "core/bingo/RondeBewaring.h"
 #include "core/Clock.h"
 #include "core/KlokTekst.h"
 #include "ui/afdrukken/AfdrukForm.h"
@@ -29,6 +31,7 @@
 #include "widgets/VistaButton.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -85,8 +88,8 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     m_pic2->hide();
 
     legLabelsUit();
-    m_inhoud = {m_radPic, m_help->helpPic(), m_help->helpPic2(), m_pic,       m_pic2,
-                m_logoLabel[0], m_logoLabel[1], m_rondeLabel, m_beurtLabel};
+    m_inhoud = {m_radPic,       m_help->helpPic(), m_help->helpPic2(), m_pic,       m_pic2,
+                m_logoLabel[0], m_logoLabel[1],    m_rondeLabel,       m_beurtLabel};
     for (QWidget *deel : m_inhoud)
         m_ontwerpPlek.push_back(deel->pos());
     legRandenUit();
@@ -95,9 +98,9 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     m_ronde = std::make_unique<core::BingoRonde>(m_omgeving.algemeen, m_omgeving.toeval, *m_bingoScherm);
     m_ronde->startNaOpstarten();
     connect(m_pic->startKnop(), &widgets::VistaButton::Click, this, &Main::trekLetter);
-    m_toetsen = new Bedieningstoetsen(
-        *this, {[this] { return m_omgeving.algemeen.SpelSoort == core::SpelSoort::Bingo; }, [this] { trekLetter(); },
-                [this] { wisselVolledigScherm(); }});
+    m_toetsen = new Bedieningstoetsen(*this,
+                                      {[this] { return m_omgeving.algemeen.SpelSoort == core::SpelSoort::Bingo; },
+                                       [this] { trekLetter(); }, [this] { wisselVolledigScherm(); }});
 
     // 8. - 10. Shared state, letter values, settings file.
     core::Algemeen &algemeen = m_omgeving.algemeen;
@@ -116,6 +119,8 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
                          .arg(m_omgeving.instellingenPad(), QString::fromStdString(leesFout.reason));
     }
     m_instellingenOpSchijf = algemeen;
+    if (const QString melding = hervatRonde(); !melding.isEmpty())
+        meldingen << melding;
     toonReclameTekst();
     // Told once the window is on the screen, over it.
     if (!meldingen.isEmpty()) {
@@ -137,7 +142,6 @@ Main::~Main() = default;
 
 void Main::legAchtergrondUit()
 {
-
     // Behind the menu bar: seen only while the bar is hidden.
     const QFont reclameFont = widgets::designFont(Arial, 30);
     m_label3 = maakLabel(m_mainPic, QString(), reclameFont, QColor(80, 80, 80));
@@ -243,8 +247,38 @@ void Main::wisselMenuBalk()
 void Main::trekLetter()
 {
     // A draw, a slide or a message under way takes no second press.
-    if (!m_schuift && !m_ronde->bezig())
-        m_ronde->TrekLetter();
+    if (m_schuift || m_ronde->bezig())
+        return;
+    m_ronde->TrekLetter();
+    bewaarRonde();
+}
+
+QString Main::rondePad() const
+{
+    return m_omgeving.dataMap() + QLatin1Char('/') + QString::fromLatin1(core::RondeBestand);
+}
+
+void Main::bewaarRonde()
+{
+    // A round that cannot be kept is only a round that cannot be taken up after a crash; the
+    // game goes on without a message at every draw.
+    core::writeFileAtomically(rondePad().toStdString(), core::rondeBestandTekst(m_ronde->stand()));
+}
+
+QString Main::hervatRonde()
+{
+    const std::optional<std::string> bytes = core::readFile(rondePad().toStdString());
+    if (!bytes)
+        return {};
+    const std::optional<core::RondeStand> stand = core::leesRondeStand(*bytes);
+    if (!stand) {
+        return QStringLiteral("Het rondebestand %1 is beschadigd of van een ander programma; het is niet gebruikt.")
+            .arg(rondePad());
+    }
+    if (stand->ronde == 1 && stand->letters.empty())
+        return {};
+    m_ronde->herstel(*stand);
+    return QString::fromStdString(core::rondeHervatTekst(*stand));
 }
 
 void Main::zetVenster(QWidget *venster)
@@ -260,7 +294,8 @@ void Main::wisselVolledigScherm()
         const QRect scherm = venster->screen()->availableGeometry();
         venster->setWindowFlag(Qt::FramelessWindowHint, false);
         venster->showNormal();
-        venster->setGeometry(QRect(QPoint(), scherm.size() * 3 / 4).translated(scherm.topLeft() + QPoint(scherm.width() / 8, scherm.height() / 8)));
+        venster->setGeometry(QRect(QPoint(), scherm.size() * 3 / 4)
+                                 .translated(scherm.topLeft() + QPoint(scherm.width() / 8, scherm.height() / 8)));
     } else {
         venster->setWindowFlag(Qt::FramelessWindowHint, true);
         venster->showFullScreen();
@@ -348,6 +383,7 @@ void Main::vraagNieuweRonde()
     slideBord(BordTop, -7500, -150);
     m_pic->hide();
     m_ronde->NieuweRonde();
+    bewaarRonde();
     m_pic->show();
     slideBord(-7500, BordTop, 150);
     m_schuift = false;
@@ -412,6 +448,8 @@ bool Main::vraagAfsluiten()
                                     QStringLiteral(" Exit programma"), Knoppen::Ok, Icoon::Kritiek);
     }
     m_afsluitenBevestigd = true;
+    // Ended as it should: the next start begins at round 1.
+    QFile::remove(rondePad());
     m_timer1->stop();
     // Animations still running return at once; closing the last window ends the program.
     m_omgeving.wachter.stopAlles();

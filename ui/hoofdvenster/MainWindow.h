@@ -88,6 +88,8 @@ public:
     // The high-score list lives as long as the program; Data/Scorelijst.lib is its file.
     core::ScoreLijst &scoreLijst() { return m_scoreLijst; }
     QString scorelijstPad() const;
+    // Data/Ronde.dat: the bingo round as it stands, kept after every draw until a confirmed exit.
+    QString rondePad() const;
     // Writes the high-score list after a game when it changed; every failure is told to the
     // operator, and the old file stays whole. A list that could not be read at start is never
     // written over (see ScorelijstBewaring).
@@ -115,6 +117,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // After every draw and new round; the round file is written whole or not at all.
+    void bewaarRonde();
+    // A round cut off by a crash taken up again; what to tell the operator (or nothing).
+    QString hervatRonde();
     void legAchtergrondUit();
     void legLabelsUit();
     void legRandenUit();

@@ -4,6 +4,7 @@
 #include "support/TestOmgeving.h"
 
 #include "core/quiz/ScorelijstBewaring.h"
+#include "ui/bingo/BingoBord.h"
 #include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/quiz/QuizScherm.h"
@@ -148,4 +149,43 @@ TEST(EnigeInstantie, ALaterStartWakesTheRunningProgramAndALeftLockIsTakenOver)
     slot.close();
     EnigeInstantie naCrash(map.path());
     EXPECT_TRUE(naCrash.heeftSlot());
+}
+
+// A run that ends without the confirmed exit (a crash, a power cut) leaves its round: the next
+// start shows the same board and says so; after a confirmed exit the next start is round 1 again.
+// A damaged round file is told and not used.
+TEST(BewarenHoofdvenster, ARoundCutOffIsTakenUpAtTheNextStartUntilAConfirmedExit)
+{
+    TestOmgeving test;
+    auto start = [&] {
+        test.dialogen.meldingen.clear();
+        auto main = std::make_unique<Main>(test.omgeving, QSize(1280, 800));
+        QApplication::processEvents();
+        return main;
+    };
+    auto eerste = start();
+    for (int n = 0; n < 10; ++n)
+        eerste->trekLetter();
+    const QImage bord = eerste->pic()->surface();
+    eerste.reset(); // no exit question answered
+
+    auto tweede = start();
+    ASSERT_EQ(test.dialogen.meldingen.size(), 1u);
+    EXPECT_EQ(test.dialogen.meldingen[0].tekst, QStringLiteral("Ronde 1 hervat, 10 letters getrokken"));
+    EXPECT_EQ(tweede->pic()->surface(), bord);
+    EXPECT_TRUE(sluitMetJa(test, *tweede));
+    tweede.reset();
+
+    const QImage leeg = start()->pic()->surface();
+    EXPECT_TRUE(test.dialogen.meldingen.empty());
+    EXPECT_NE(leeg, bord);
+
+    QFile bestand(data(test, "Ronde.dat"));
+    ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
+    bestand.write("Alfabo Lotto ronde\r\n2\r\n");
+    bestand.close();
+    const QImage naFout = start()->pic()->surface();
+    ASSERT_EQ(test.dialogen.meldingen.size(), 1u);
+    EXPECT_TRUE(test.dialogen.meldingen[0].tekst.contains(QStringLiteral("beschadigd")));
+    EXPECT_EQ(naFout, leeg);
 }
