@@ -635,6 +635,31 @@ void symboolWoordenlijst(QPainter &p, const QColor &inkt, const QColor &plaat)
     p.restore();
 }
 
+void symboolKaartControleren(QPainter &p, const QColor &inkt, const QColor &plaat)
+{
+    // A bingo card of three by three cells with a tick over it.
+    p.setPen(Qt::NoPen);
+    p.setBrush(inkt);
+    p.drawRoundedRect(QRectF(7, 9, 30, 30), 2.5, 2.5);
+    if (plaat.alpha() > 0) {
+        p.setBrush(plaat);
+        for (int rij = 0; rij < 3; ++rij)
+            for (int kolom = 0; kolom < 3; ++kolom)
+                p.drawRect(QRectF(10 + 9 * kolom, 12 + 9 * rij, 6, 6));
+    }
+    QPainterPath vink;
+    vink.moveTo(21, 29);
+    vink.lineTo(28, 36);
+    vink.lineTo(42, 16);
+    p.setBrush(Qt::NoBrush);
+    if (plaat.alpha() > 0) {
+        p.setPen(QPen(plaat, 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(vink);
+    }
+    p.setPen(QPen(inkt, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(vink);
+}
+
 void symboolHelp(QPainter &p, const QColor &inkt, const QColor &)
 {
     p.setPen(Qt::NoPen);
@@ -1289,7 +1314,7 @@ void maakAlles(Uitvoer &uit)
         QColor plaat;
         Symbool symbool;
     };
-    const std::array<MenuIcoon, 10> iconen{{
+    const std::array<MenuIcoon, 11> iconen{{
         {"knop1-nieuwe-ronde.png", QColor(40, 160, 70), symboolNieuweRonde},
         {"knop2-scorelijst.png", QColor(225, 140, 0), symboolScorelijst},
         {"knop3-meer-software.png", QColor(35, 105, 210), symboolWeb},
@@ -1298,6 +1323,7 @@ void maakAlles(Uitvoer &uit)
         {"knop6-afdrukken.png", QColor(0, 140, 150), symboolAfdrukken},
         {"knop8-woordenlijst.png", QColor(165, 100, 40), symboolWoordenlijst},
         {"knop9-help.png", QColor(205, 50, 135), symboolHelp},
+        {"knop10-kaart-controleren.png", QColor(110, 150, 20), symboolKaartControleren},
         {"about.png", QColor(0, 150, 195), symboolAbout},
         {"exit.png", QColor(200, 30, 30), symboolExit},
     }};
@@ -1332,7 +1358,7 @@ void maakDetails(Uitvoer &uit)
         gDetail = detail;
         uit.png(QStringLiteral("rad-bingo.png"), radBeeld(kBingoRad, bingoStijl(), 600));
         uit.png(QStringLiteral("rad-quiz.png"), radBeeld(kQuizRad, quizStijl(), 600));
-        const std::array<std::pair<const char *, std::pair<QColor, Symbool>>, 10> iconen{{
+        const std::array<std::pair<const char *, std::pair<QColor, Symbool>>, 11> iconen{{
             {"knop1-nieuwe-ronde.png", {QColor(40, 160, 70), symboolNieuweRonde}},
             {"knop2-scorelijst.png", {QColor(225, 140, 0), symboolScorelijst}},
             {"knop3-meer-software.png", {QColor(35, 105, 210), symboolWeb}},
@@ -1341,6 +1367,7 @@ void maakDetails(Uitvoer &uit)
             {"knop6-afdrukken.png", {QColor(0, 140, 150), symboolAfdrukken}},
             {"knop8-woordenlijst.png", {QColor(165, 100, 40), symboolWoordenlijst}},
             {"knop9-help.png", {QColor(205, 50, 135), symboolHelp}},
+            {"knop10-kaart-controleren.png", {QColor(110, 150, 20), symboolKaartControleren}},
             {"about.png", {QColor(0, 150, 195), symboolAbout}},
             {"exit.png", {QColor(200, 30, 30), symboolExit}},
         }};

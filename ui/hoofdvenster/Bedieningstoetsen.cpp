@@ -48,6 +48,12 @@ bool Bedieningstoetsen::eventFilter(QObject *object, QEvent *event)
             m_acties.wisselVolledigScherm();
         return true;
     }
+    if (toets->key() == Qt::Key_K && toets->modifiers() == Qt::NoModifier && !isTekstInvoer(object)
+        && m_acties.trekkenKan() && m_acties.kaartControleren) {
+        if (ingedrukt && !toets->isAutoRepeat())
+            m_acties.kaartControleren();
+        return true;
+    }
     const bool trekToets =
         toets->key() == Qt::Key_Space || toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter;
     if (!trekToets || (toets->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || isTekstInvoer(object)

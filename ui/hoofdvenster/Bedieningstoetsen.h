@@ -10,7 +10,8 @@ class QWidget;
 namespace ui {
 
 // The operator's keys on the main window, whatever was clicked last: Space and Enter draw the
-// next letter in the bingo game, F11 switches between full screen and a window. Keys typed into
+// next letter in the bingo game and K checks a claimed card there; F11 switches between full
+// screen and a window. Keys typed into
 // a text box or a dialog stay theirs.
 class Bedieningstoetsen : public QObject
 {
@@ -19,8 +20,9 @@ class Bedieningstoetsen : public QObject
 public:
     struct Acties {
         std::function<bool()> trekkenKan; // the bingo game is on the screen
-        std::function<void()> trekLetter;  // ignored during a draw by the round itself
+        std::function<void()> trekLetter; // ignored during a draw by the round itself
         std::function<void()> wisselVolledigScherm;
+        std::function<void()> kaartControleren; // K, in the bingo game
     };
 
     // Listens to the whole application for keys meant for this window (or the stage showing it).

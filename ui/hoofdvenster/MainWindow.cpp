@@ -5,10 +5,12 @@
 #include "core/bestanden/Instellingen.h"
 #include "core/bingo/RondeBewaring.h"
 #include "core/Clock.h"
+#include "core/kaarten/BladCode.h"
 #include "core/KlokTekst.h"
 #include "ui/afdrukken/AfdrukForm.h"
 #include "ui/bingo/BingoBord.h"
 #include "ui/bingo/BingoScherm.h"
+#include "ui/bingo/KaartControlePaneel.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/dialogen/AboutForm.h"
 #include "ui/dialogen/ConfigForm.h"
@@ -87,9 +89,13 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     plaats(m_pic2, BordLinks, BordTop, BordMaat, BordMaat);
     m_pic2->hide();
 
+    // Over the board when a claimed card is checked.
+    m_kaartControle = new KaartControlePaneel(m_mainPic);
+    m_kaartControle->setGeometry(m_pic->geometry());
+
     legLabelsUit();
-    m_inhoud = {m_radPic,       m_help->helpPic(), m_help->helpPic2(), m_pic,       m_pic2,
-                m_logoLabel[0], m_logoLabel[1],    m_rondeLabel,       m_beurtLabel};
+    m_inhoud = {m_radPic,        m_help->helpPic(), m_help->helpPic2(), m_pic,        m_pic2,
+                m_kaartControle, m_logoLabel[0],    m_logoLabel[1],     m_rondeLabel, m_beurtLabel};
     for (QWidget *deel : m_inhoud)
         m_ontwerpPlek.push_back(deel->pos());
     legRandenUit();
@@ -100,7 +106,8 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     connect(m_pic->startKnop(), &widgets::VistaButton::Click, this, &Main::trekLetter);
     m_toetsen = new Bedieningstoetsen(*this,
                                       {[this] { return m_omgeving.algemeen.SpelSoort == core::SpelSoort::Bingo; },
-                                       [this] { trekLetter(); }, [this] { wisselVolledigScherm(); }});
+                                       [this] { trekLetter(); }, [this] { wisselVolledigScherm(); },
+                                       [this] { kaartControleren(); }});
 
     // 8. - 10. Shared state, letter values, settings file.
     core::Algemeen &algemeen = m_omgeving.algemeen;
@@ -246,11 +253,49 @@ void Main::wisselMenuBalk()
 
 void Main::trekLetter()
 {
-    // A draw, a slide or a message under way takes no second press.
-    if (m_schuift || m_ronde->bezig())
+    // A draw, a slide or a message under way takes no second press; nor does a card being checked.
+    if (m_schuift || m_ronde->bezig() || m_kaartControle->isVisible())
         return;
     m_ronde->TrekLetter();
     bewaarRonde();
+}
+
+void Main::kaartControleren()
+{
+    if (m_ronde->bezig() || m_schuift || m_kaartControle->isVisible())
+        return;
+    const QString titel = QStringLiteral("Kaart controleren");
+    const QString vraag =
+        QStringLiteral("Typ de code van het blad en het nummer van de kaart,\r\nbijvoorbeeld 7KX3MQA 4:");
+    for (;;) {
+        const QStringList delen =
+            m_omgeving.dialogen.invoer(this, vraag, titel).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (delen.isEmpty())
+            return; // cancelled
+        const QString codeTekst = delen.mid(0, delen.size() - 1).join(QLatin1Char(' '));
+        const std::optional<core::BladCode> code = core::leesCode(codeTekst.toStdString());
+        const std::vector<core::BingoKaart> kaarten =
+            code ? core::kaartenVanBlad(*code) : std::vector<core::BingoKaart>{};
+        bool getal = false;
+        const int nummer = delen.last().toInt(&getal);
+        QString fout;
+        if (delen.size() < 2)
+            fout = QStringLiteral("Typ de code van het blad en daarachter het nummer van de kaart.");
+        else if (!code)
+            fout = QStringLiteral("De code %1 bestaat niet. Kijk hem na op het blad: de cijfers 0 en 1 en de "
+                                  "letters O en I komen er niet in voor.")
+                       .arg(codeTekst);
+        else if (!getal || nummer < 1 || nummer > int(kaarten.size()))
+            fout = QStringLiteral("Op dit blad staan de kaarten 1 tot en met %1.").arg(kaarten.size());
+        if (!fout.isEmpty()) {
+            m_omgeving.dialogen.melding(this, fout, titel);
+            continue;
+        }
+        m_kaartControle->toon(
+            QStringLiteral("Blad %1, kaart %2").arg(QString::fromStdString(core::codeTekst(*code))).arg(nummer),
+            kaarten[std::size_t(nummer - 1)], m_omgeving.algemeen.Getrokken);
+        return;
+    }
 }
 
 QString Main::rondePad() const
@@ -364,6 +409,10 @@ void Main::menuActie(MenuActie actie)
     case MenuActie::Help:
         m_help->wissel();
         break;
+    case MenuActie::KaartControleren:
+        if (bingo)
+            kaartControleren();
+        return; // the card takes the keyboard
     }
     // The keyboard is the window's again, not the button's.
     if (isVisible())

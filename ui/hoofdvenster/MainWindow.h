@@ -20,6 +20,7 @@ namespace ui {
 
 class Bedieningstoetsen;
 class BingoBord;
+class KaartControlePaneel;
 class BingoScherm;
 class HelpSchermen;
 class KlikLabel;
@@ -66,6 +67,11 @@ public:
     void minimaliseer();
     // The next letter, unless a draw or a slide is under way.
     void trekLetter();
+    // "Kaart controleren" (the menu button and K): asks a sheet's code and a card number and
+    // shows that card over the board against the letters drawn; a mistyped code is told and
+    // asked again.
+    void kaartControleren();
+    KaartControlePaneel *kaartControle() const { return m_kaartControle; }
     // The window that shows this one on the screen: itself, or the stage it stands on.
     void zetVenster(QWidget *venster);
     QWidget *venster() const { return m_venster; }
@@ -135,6 +141,7 @@ private:
     MenuBalk *m_menuPic = nullptr;
     LetterRadPaneel *m_radPic = nullptr;
     BingoBord *m_pic = nullptr;
+    KaartControlePaneel *m_kaartControle = nullptr;
     QuizScherm *m_pic2 = nullptr;
     HelpSchermen *m_help = nullptr;
     core::ScoreLijst m_scoreLijst;

@@ -24,6 +24,7 @@ constexpr MenuKnop MenuKnoppen[] = {
     {MenuActie::Afdrukken, "knop6-afdrukken.png", " Afdrukken Bingo Formulieren "},
     {MenuActie::Woordenlijst, "knop8-woordenlijst.png", " Quiz Woorden Toevoegen / Verwijderen "},
     {MenuActie::Help, "knop9-help.png", " Help "},
+    {MenuActie::KaartControleren, "knop10-kaart-controleren.png", " Kaart Controleren (K) "},
 };
 
 constexpr int KnopMaat = 840; // twips

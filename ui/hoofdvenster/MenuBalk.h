@@ -20,6 +20,7 @@ enum class MenuActie {
     Afdrukken = 6,
     Woordenlijst = 8,
     Help = 9,
+    KaartControleren = 10,
 };
 
 // `MenuPic`: the grey bar of icon buttons at the top of the main window. `Knop`(1) to (6),

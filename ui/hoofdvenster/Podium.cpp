@@ -55,9 +55,8 @@ void Podium::zetPassend(bool passend)
 
 void Podium::pasAan()
 {
-    const core::Schermpassing passing = m_passend
-        ? core::pasOntwerpOp(viewport()->width(), viewport()->height())
-        : core::Schermpassing{1.0, viewport()->width(), viewport()->height()};
+    const core::Schermpassing passing = m_passend ? core::pasOntwerpOp(viewport()->width(), viewport()->height())
+                                                  : core::Schermpassing{1.0, viewport()->width(), viewport()->height()};
     m_main.pasMaatAan(QSize(passing.breedte, passing.hoogte), m_passend);
     m_proxy->setPos(0, 0);
     scene()->setSceneRect(0, 0, passing.breedte, passing.hoogte);

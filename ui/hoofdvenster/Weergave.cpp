@@ -41,7 +41,6 @@ QWidget *Weergave::venster() const
     return &m_main;
 }
 
-
 void Weergave::toon(const Voorkeuren &voorkeuren)
 {
     m_gekozenScherm = voorkeuren.beeldscherm;
