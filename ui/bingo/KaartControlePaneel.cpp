@@ -95,10 +95,13 @@ void KaartControlePaneel::paintEvent(QPaintEvent *)
 
     const QStringList regels = uitslagRegels();
     int y = RoosterTop + RoosterHoogte + 12;
-    painter.setFont(widgets::designFont(QStringLiteral("Arial"), 18, true));
+    // Up to two lines: the missing letters of a card with few drawn run long.
+    painter.setFont(widgets::designFont(QStringLiteral("Arial"), 16, true));
     painter.setPen(m_uitslag.vol() ? Vol : Tekst);
-    painter.drawText(QRect(Marge, y, width() - 2 * Marge, 34), Qt::AlignCenter, regels.first());
-    y += 38;
+    const QRect eerste = painter.boundingRect(QRect(Marge, y, width() - 2 * Marge, 64),
+                                              Qt::AlignHCenter | Qt::TextWordWrap, regels.first());
+    painter.drawText(QRect(Marge, y, width() - 2 * Marge, 64), Qt::AlignHCenter | Qt::TextWordWrap, regels.first());
+    y += eerste.height() + 6;
     painter.setFont(widgets::designFont(QStringLiteral("Arial"), 12, true));
     painter.setPen(Vol);
     painter.drawText(QRect(Marge, y, width() - 2 * Marge, height() - y - 30), Qt::AlignHCenter | Qt::TextWordWrap,

@@ -126,8 +126,9 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
                          .arg(m_omgeving.instellingenPad(), QString::fromStdString(leesFout.reason));
     }
     m_instellingenOpSchijf = algemeen;
-    if (const QString melding = hervatRonde(); !melding.isEmpty())
-        meldingen << melding;
+    const QString rondeFout = hervatRonde();
+    if (!rondeFout.isEmpty())
+        meldingen << rondeFout;
     toonReclameTekst();
     // Told once the window is on the screen, over it.
     if (!meldingen.isEmpty()) {
@@ -254,7 +255,7 @@ void Main::wisselMenuBalk()
 void Main::trekLetter()
 {
     // A draw, a slide or a message under way takes no second press; nor does a card being checked.
-    if (m_schuift || m_ronde->bezig() || m_kaartControle->isVisible())
+    if (m_schuift || m_ronde->bezig() || !m_kaartControle->isHidden())
         return;
     m_ronde->TrekLetter();
     bewaarRonde();
@@ -262,7 +263,7 @@ void Main::trekLetter()
 
 void Main::kaartControleren()
 {
-    if (m_ronde->bezig() || m_schuift || m_kaartControle->isVisible())
+    if (m_ronde->bezig() || m_schuift || !m_kaartControle->isHidden())
         return;
     const QString titel = QStringLiteral("Kaart controleren");
     const QString vraag =
@@ -323,7 +324,11 @@ QString Main::hervatRonde()
     if (stand->ronde == 1 && stand->letters.empty())
         return {};
     m_ronde->herstel(*stand);
-    return QString::fromStdString(core::rondeHervatTekst(*stand));
+    // Told once the window is on the screen, as news rather than a fault.
+    QTimer::singleShot(0, this, [this, tekst = QString::fromStdString(core::rondeHervatTekst(*stand))] {
+        m_omgeving.dialogen.melding(this, tekst, QStringLiteral(" Ronde hervat"));
+    });
+    return {};
 }
 
 void Main::zetVenster(QWidget *venster)

@@ -125,7 +125,8 @@ protected:
 private:
     // After every draw and new round; the round file is written whole or not at all.
     void bewaarRonde();
-    // A round cut off by a crash taken up again; what to tell the operator (or nothing).
+    // A round cut off by a crash taken up again (and told so); the fault to tell when the
+    // round file could not be used.
     QString hervatRonde();
     void legAchtergrondUit();
     void legLabelsUit();

@@ -4,12 +4,14 @@
 #include "support/TestOmgeving.h"
 
 #include "core/bingo/BingoRonde.h"
+#include "core/kaarten/BladCode.h"
 #include "core/KlokTekst.h"
 #include "core/quiz/QuizRad.h"
 #include "core/quiz/QuizTijd.h"
 #include "core/quiz/WoordInvoer.h"
 #include "core/quiz/WoordScore.h"
 #include "ui/bingo/BingoBord.h"
+#include "ui/bingo/KaartControlePaneel.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
@@ -34,6 +36,8 @@
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace ui;
 using Fase = QuizSpel::Fase;
@@ -383,6 +387,38 @@ TEST_F(Venster, AWholeQuizFromNameThroughEveryKindOfEntryToRecordedScoreAndItsLe
     for (const auto &m : QRegularExpression(R"(([A-Z]) *= (\d+))").globalMatch(meldingen.back().tekst))
         gelijk += m.captured(2).toInt() == test.algemeen.LetterWaarde[m.captured(1)[0].unicode()];
     EXPECT_EQ(gelijk, 26);
+}
+
+// K asks a sheet's code and a card number; a mistyped code or a number not on the sheet is told
+// and asked again. The card then lies over the board against this round's letters, no draw
+// starts while it is there, and Escape leaves the board as it was.
+TEST_F(Venster, KChecksAClaimedCardOverTheBoardAndEscapeReturnsToItUnchanged)
+{
+    for (int n = 0; n < 8; ++n)
+        trek();
+    const QImage bord = main.pic()->surface();
+    const std::string code = core::codeTekst({core::KaartSoort::Random, false, 99});
+    test.dialogen.invoerAntwoorden = {QStringLiteral("2345678 1"), tekst(code + " 7"), tekst(code + " 2")};
+    QTest::keyClick(&main, Qt::Key_K);
+    EXPECT_EQ(meldingen.size(), 2u) << "the wrong code and the wrong number, each told";
+    KaartControlePaneel *kaart = main.kaartControle();
+    ASSERT_TRUE(kaart->isVisibleTo(&main));
+    const core::BingoKaart verwacht = core::kaartenVanBlad(*core::leesCode(code))[1];
+    std::set<int> open; // the card's letters not drawn yet
+    for (int kolom = 1; kolom <= 5; ++kolom)
+        for (int rij = 1; rij <= 5; ++rij)
+            if (!test.algemeen.Getrokken[std::size_t(verwacht.letter(kolom, rij))])
+                open.insert(verwacht.letter(kolom, rij));
+    EXPECT_EQ(kaart->uitslag().ontbrekend, std::vector<int>(open.begin(), open.end()));
+    EXPECT_TRUE(kaart->uitslagRegels().first().startsWith(QStringLiteral("Nog %1 letters: ").arg(open.size())));
+    trek();
+    EXPECT_EQ(getrokken(), 8) << "no draw under the card";
+    QTest::keyClick(kaart, Qt::Key_Escape);
+    EXPECT_FALSE(kaart->isVisibleTo(&main));
+    EXPECT_EQ(main.pic()->surface(), bord);
+    test.dialogen.invoerAntwoorden = {QString()};
+    QTest::keyClick(&main, Qt::Key_K);
+    EXPECT_FALSE(kaart->isVisibleTo(&main)) << "cancelled";
 }
 
 // The next player can play the letters of the last game: shown at once, the wheel standing
