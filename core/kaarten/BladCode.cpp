@@ -117,8 +117,15 @@ std::vector<BingoKaart> kaartenVanBlad(const BladCode &code)
         return maakKaarten(random, 6, [](RandomSource &r) { return VulKaartUniek(r); });
     case KaartSoort::Random:
         return maakKaarten(random, 6, [](RandomSource &r) { return VulKaartWillekeurig(r, 5, 5); });
-    case KaartSoort::Breed:
-        return maakKaarten(random, 3, [](RandomSource &r) { return VulKaartWillekeurig(r, 12, 5); });
+    case KaartSoort::Breed: {
+        std::vector<BingoKaart> kaarten =
+            maakKaarten(random, 3, [](RandomSource &r) { return VulKaartWillekeurig(r, 12, 5); });
+        // The middle piece covers the seventh column on paper: those letters cannot be marked.
+        for (BingoKaart &kaart : kaarten)
+            for (int rij = 1; code.middenstuk && rij <= kaart.rijen(); ++rij)
+                kaart.setFree(MiddenstukKolom, rij);
+        return kaarten;
+    }
     case KaartSoort::VierBijVier:
         return maakKaarten(random, 6, [](RandomSource &r) { return VulKaartWillekeurig(r, 4, 4); });
     }

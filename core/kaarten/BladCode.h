@@ -35,7 +35,10 @@ std::optional<BladCode> leesCode(std::string_view getypt);
 
 // The seed of the sheet's random source: the sheet's cards come from SeededRandom(kaartZaad()).
 std::uint64_t kaartZaad(const BladCode &code);
+inline constexpr int MiddenstukKolom = 7;
+
 // The cards of the sheet, in the order of their numbers (1 to 6, or 1 to 3 for the wide cards).
+// Cells under a Free picture or under the wide cards' middle piece are Free: they count as marked.
 std::vector<BingoKaart> kaartenVanBlad(const BladCode &code);
 
 } // namespace core

@@ -21,6 +21,7 @@ const QColor Open(90, 0, 0);
 const QColor OpenLetter(150, 110, 110);
 const QColor Vol(0, 220, 0);
 const QColor Tekst(240, 240, 240);
+const QColor MiddenstukGrijs(200, 200, 200);
 
 constexpr int Marge = 20;
 constexpr int RoosterTop = 60;
@@ -84,6 +85,11 @@ void KaartControlePaneel::paintEvent(QPaintEvent *)
             painter.fillRect(vak, aan ? Aangekruist : Open);
             painter.setPen(QPen(Rand, 1));
             painter.drawRect(vak);
+            // As printed: a Free picture in a corner, the grey middle piece across a wide card.
+            if (m_kaart.isFree(kolom, rij) && m_kaart.kolommen() > 5) {
+                painter.fillRect(vak.adjusted(2, 2, -2, -2), MiddenstukGrijs);
+                continue;
+            }
             if (m_kaart.isFree(kolom, rij) && !m_free.isNull()) {
                 painter.drawImage(vak.adjusted(3, 3, -3, -3), m_free);
                 continue;
