@@ -171,8 +171,9 @@ void HelpSchermen::maakHelpPic()
 
 void HelpSchermen::maakHelpPic2()
 {
+    // Its text is drawn when it opens, with the word count of that moment: counting the lists
+    // here would only slow the start.
     m_helpPic2 = maakPaneel(m_main, QStringLiteral("HelpPic2"), 900, 3210, 9840, 7335);
-    tekenHelpPic2();
     m_helpPic2->raise();
 }
 

@@ -153,7 +153,6 @@ void QuizScherm::legKnoppenUit()
 
 void QuizScherm::legZelfdeLettersBalkUit()
 {
-    // On the main window's background just below the screen, level with the start button.
     m_zelfdeLettersBalk = new QWidget(parentWidget());
     m_zelfdeLettersBalk->setObjectName(QStringLiteral("ZelfdeLettersBalk"));
     m_zelfdeLettersBalk->setAttribute(Qt::WA_TranslucentBackground);
@@ -171,17 +170,23 @@ void QuizScherm::legZelfdeLettersBalkUit()
               widgets::designFont(Arial, 9.75), 66, 4, BalkGrijs);
 }
 
+void QuizScherm::legBalkBijScherm()
+{
+    // On the main window's background just below the screen, level with the start button.
+    if (m_zelfdeLettersBalk)
+        m_zelfdeLettersBalk->move(pos() + QPoint(300, Maat + 11));
+}
+
 void QuizScherm::moveEvent(QMoveEvent *event)
 {
     TekenPaneel::moveEvent(event);
-    m_zelfdeLettersBalk->move(pos() + QPoint(300, Maat + 11));
+    legBalkBijScherm();
 }
 
 void QuizScherm::setVisible(bool visible)
 {
     TekenPaneel::setVisible(visible);
-    if (m_zelfdeLettersBalk)
-        m_zelfdeLettersBalk->move(pos() + QPoint(300, Maat + 11));
+    legBalkBijScherm();
     if (m_zelfdeLettersBalk)
         m_zelfdeLettersBalk->setVisible(visible);
     if (!visible && m_besteWoorden)

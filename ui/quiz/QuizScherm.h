@@ -87,6 +87,7 @@ private:
     void legRechterBlokUit();
     void legKnoppenUit();
     void legZelfdeLettersBalkUit();
+    void legBalkBijScherm();
 
     Main &m_main;
     widgets::VistaButton *m_startSpelKnop = nullptr;
