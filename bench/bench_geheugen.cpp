@@ -11,6 +11,7 @@
 #include "core/Clock.h"
 #include "core/RandomSource.h"
 #include "print/PdfTarget.h"
+#include "support/OpnameSpraak.h"
 #include "print/PrintJob.h"
 #include "ui/bingo/BingoBord.h"
 #include "ui/bingo/LetterRadPaneel.h"
@@ -101,7 +102,8 @@ int main(int argc, char **argv)
     core::SeededRandom toeval(7);
     Beantwoorder dialogen;
     ui::KlokWachter wachter(klok);
-    ui::Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, map.path()};
+    OpnameSpraak spraak;
+    ui::Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, spraak, map.path()};
     ui::Main main(omgeving, QSize(1280, 800));
     main.show();
     QApplication::processEvents();

@@ -100,7 +100,7 @@ int main(int argc, char **argv)
         QFile::copy(QDir(bron).filePath(naam), data.filePath(naam));
 
     GekozenLetters letters("KATQUIZEROSN");
-    ui::Omgeving omgeving{t.algemeen, t.klok, letters, t.dialogen, t.wachter, t.map.path()};
+    ui::Omgeving omgeving{t.algemeen, t.klok, letters, t.dialogen, t.wachter, t.spraak, t.map.path()};
     ui::Main main(omgeving, QSize(1280, 800));
     kiesQuiz(main, t.algemeen);
     main.scoreLijst().VoegScoreToe(57, "Marieke");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpnameSpraak.h"
 #include "ScriptedDialogen.h"
 
 #include "core/Algemeen.h"
@@ -12,12 +13,12 @@
 #include <QTemporaryDir>
 
 // Everything a window needs, with a manual clock, a seeded random source, scripted
-// boxes, instant waits and a fresh program folder (with an empty Data folder).
+// boxes, instant waits, a voice that writes down and a fresh program folder (with an empty Data folder).
 struct TestOmgeving {
     explicit TestOmgeving(std::uint64_t seed = 1)
         : toeval(seed)
         , wachter(klok)
-        , omgeving{algemeen, klok, toeval, dialogen, wachter, map.path()}
+        , omgeving{algemeen, klok, toeval, dialogen, wachter, spraak, map.path()}
     {
         algemeen.zetStartwaarden();
         algemeen.vulLetterWaarde();
@@ -30,5 +31,6 @@ struct TestOmgeving {
     core::SeededRandom toeval;
     ScriptedDialogen dialogen;
     ui::DirecteWachter wachter;
+    OpnameSpraak spraak;
     ui::Omgeving omgeving;
 };

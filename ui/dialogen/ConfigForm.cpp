@@ -3,11 +3,13 @@
 #include "core/Algemeen.h"
 #include "core/bestanden/Windows1252.h"
 #include "core/GetalTekst.h"
+#include "core/spraak/Roepnamen.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/Weergave.h"
+#include "ui/spraak/Spraak.h"
 #include "ui/toolkit/Beelden.h"
-#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Dialogen.h"
+#include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/Kleuren.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Omgeving.h"
@@ -18,10 +20,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSlider>
 
 #include <limits>
 
@@ -37,7 +40,8 @@ const QColor KleurLabelKleuren[3] = {QColor(128, 0, 0), QColor(0, 128, 0), QColo
 constexpr int SchuifTop = 1050; // twips; each slider 330 lower than the one before
 constexpr int SchuifAfstand = 330;
 constexpr int VoorkeurenTop = 3300; // the preferences of this computer, under the settings
-constexpr int VoorkeurenHoogte = 1620;
+constexpr int VoorkeurenHoogte = 3120;
+constexpr int SpraakTop = VoorkeurenTop + 1530; // the spoken calls, the last part
 
 } // namespace
 
@@ -59,6 +63,7 @@ ConfigForm::ConfigForm(Main &main)
     legSecondenUit();
     legKnoppenUit();
     legVoorkeurenUit();
+    legSpraakUit();
 
     setTabOrder(m_cancelKnop, m_okKnop);
     setTabOrder(m_okKnop, m_text1);
@@ -69,6 +74,11 @@ ConfigForm::ConfigForm(Main &main)
     setTabOrder(m_combo1, m_passend);
     setTabOrder(m_passend, m_beeldscherm);
     setTabOrder(m_beeldscherm, m_markering);
+    setTabOrder(m_markering, m_spraakAan);
+    setTabOrder(m_spraakAan, m_stem);
+    setTabOrder(m_stem, m_snelheid);
+    setTabOrder(m_snelheid, m_volume);
+    setTabOrder(m_volume, m_testKnop);
     m_cancelKnop->setFocus();
 }
 
@@ -179,7 +189,8 @@ void ConfigForm::legKnoppenUit()
 
 void ConfigForm::legVoorkeurenUit()
 {
-    QLabel *kop = maakLabel(this, QStringLiteral("Op deze computer"), widgets::designFont(Arial, 8.25, true), LabelKleur);
+    QLabel *kop =
+        maakLabel(this, QStringLiteral("Op deze computer"), widgets::designFont(Arial, 8.25, true), LabelKleur);
     kop->setObjectName(QStringLiteral("VoorkeurenKop"));
     plaats(kop, 180, VoorkeurenTop);
 
@@ -199,10 +210,11 @@ void ConfigForm::legVoorkeurenUit()
         m_beeldscherm->addItem(schermOmschrijving(*scherm), scherm->name());
     // A remembered screen that is not connected stays the choice until another is made.
     if (!voorkeuren.beeldscherm.isEmpty() && m_beeldscherm->findData(voorkeuren.beeldscherm) < 0)
-        m_beeldscherm->addItem(QStringLiteral("%1 (niet aangesloten)").arg(voorkeuren.beeldscherm), voorkeuren.beeldscherm);
+        m_beeldscherm->addItem(QStringLiteral("%1 (niet aangesloten)").arg(voorkeuren.beeldscherm),
+                               voorkeuren.beeldscherm);
     const QScreen *huidig = schermMetNaam(voorkeuren.beeldscherm);
-    const int gekozen = m_beeldscherm->findData(voorkeuren.beeldscherm.isEmpty() && huidig ? huidig->name()
-                                                                                          : voorkeuren.beeldscherm);
+    const int gekozen =
+        m_beeldscherm->findData(voorkeuren.beeldscherm.isEmpty() && huidig ? huidig->name() : voorkeuren.beeldscherm);
     m_beeldscherm->setCurrentIndex(std::max(0, gekozen));
     plaats(m_beeldscherm, 1260, VoorkeurenTop + 705, 4440);
 
@@ -212,12 +224,97 @@ void ConfigForm::legVoorkeurenUit()
     plaats(m_markering, 180, VoorkeurenTop + 1140, 5400, 300);
 }
 
+void ConfigForm::legSpraakUit()
+{
+    const Voorkeuren &voorkeuren = m_main.voorkeuren();
+    m_spraakAan = new QCheckBox(QStringLiteral("Getrokken letters en de uitslag uitspreken"), this);
+    m_spraakAan->setObjectName(QStringLiteral("SpraakKeuze"));
+    m_spraakAan->setChecked(voorkeuren.spraakAan);
+    plaats(m_spraakAan, 180, SpraakTop, 5400, 300);
+
+    m_testKnop = new widgets::VistaButton(this);
+    m_testKnop->setObjectName(QStringLiteral("TestKnop"));
+    m_testKnop->setCaption(QStringLiteral("Test"));
+    m_testKnop->setBackColor(Qt::white);
+    plaats(m_testKnop, 6840, SpraakTop - 60, 900, 360);
+    connect(m_testKnop, &widgets::VistaButton::Click, this, [this] {
+        Spraak &spraak = m_main.omgeving().spraak;
+        spraak.stelIn(gekozenSpraak());
+        spraak.zeg(QString::fromStdString(core::roepZin('A')));
+    });
+
+    QLabel *stemLabel = maakLabel(this, QStringLiteral("Stem"), font(), LabelKleur);
+    stemLabel->setObjectName(QStringLiteral("StemLabel"));
+    plaats(stemLabel, 180, SpraakTop + 405);
+    m_stem = new QComboBox(this);
+    m_stem->setObjectName(QStringLiteral("StemKeuze"));
+    zetKleuren(m_stem, QColor(0, 0, 40), QColor(255, 255, 255));
+    plaats(m_stem, 1260, SpraakTop + 345, 4440);
+
+    const auto maakSchuif = [this](const QString &naam, const QString &tekst, int links, int breedte) {
+        QLabel *label = maakLabel(this, tekst, font(), LabelKleur);
+        label->setObjectName(naam + QStringLiteral("Label"));
+        plaats(label, links, SpraakTop + 810);
+        auto *schuif = new QSlider(Qt::Horizontal, this);
+        schuif->setObjectName(naam + QStringLiteral("Keuze"));
+        plaats(schuif, links + 1080, SpraakTop + 780, breedte, 300);
+        return schuif;
+    };
+    m_snelheid = maakSchuif(QStringLiteral("Snelheid"), QStringLiteral("Snelheid"), 180, 2190);
+    m_snelheid->setRange(-10, 10);
+    m_snelheid->setValue(voorkeuren.spraak.snelheid);
+    m_volume = maakSchuif(QStringLiteral("Volume"), QStringLiteral("Volume"), 3600, 2100);
+    m_volume->setRange(0, 100);
+    m_volume->setValue(voorkeuren.spraak.volume);
+
+    m_spraakToestand = maakLabel(this, QString(), font(), QColor(150, 0, 0));
+    m_spraakToestand->setObjectName(QStringLiteral("SpraakToestand"));
+    plaats(m_spraakToestand, 180, SpraakTop + 1200);
+    toonSpraakToestand();
+    connect(&m_main.omgeving().spraak, &Spraak::toestandGewijzigd, this, &ConfigForm::toonSpraakToestand);
+}
+
+void ConfigForm::toonSpraakToestand()
+{
+    const Spraak &spraak = m_main.omgeving().spraak;
+    // The voice chosen stays the choice, also while the engine has not (yet) offered it.
+    const QString gekozen = m_stem->count() > 0 ? m_stem->currentData().toString() : m_main.voorkeuren().spraak.stem;
+    QStringList stemmen = spraak.stemmen();
+    if (!gekozen.isEmpty() && !stemmen.contains(gekozen))
+        stemmen.prepend(gekozen);
+    m_stem->clear();
+    m_stem->addItem(QStringLiteral("Standaard"), QString());
+    for (const QString &stem : stemmen)
+        m_stem->addItem(stem, stem);
+    m_stem->setCurrentIndex(std::max(0, m_stem->findData(gekozen)));
+
+    QString toestand = spraak.waaromStil();
+    if (toestand.isEmpty() && spraak.stemmen().isEmpty())
+        toestand = QStringLiteral("De spraakdienst wordt gestart...");
+    m_spraakToestand->setText(toestand);
+    m_spraakToestand->adjustSize();
+}
+
+SpraakKeuze ConfigForm::gekozenSpraak() const
+{
+    return {m_stem->currentData().toString(), m_snelheid->value(), m_volume->value()};
+}
+
+void ConfigForm::reject()
+{
+    // What "Test" tried is undone.
+    m_main.omgeving().spraak.stelIn(m_main.voorkeuren().spraak);
+    QDialog::reject();
+}
+
 bool ConfigForm::bewaarVoorkeuren()
 {
     Voorkeuren voorkeuren = m_main.voorkeuren();
     voorkeuren.passendOpScherm = m_passend->isChecked();
     voorkeuren.nieuwsteLetterMarkeren = m_markering->isChecked();
     voorkeuren.beeldscherm = m_beeldscherm->currentData().toString();
+    voorkeuren.spraakAan = m_spraakAan->isChecked();
+    voorkeuren.spraak = gekozenSpraak();
     if (voorkeuren == m_main.voorkeuren())
         return true;
     QString melding;

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class QSlider;
 
 namespace widgets {
 class VistaButton;
@@ -17,6 +18,7 @@ class VistaButton;
 namespace ui {
 
 class Main;
+struct SpraakKeuze;
 
 // Shown when the seconds of the word quiz are no whole number; the dialog stays open.
 inline const QString SecondenMelding =
@@ -26,7 +28,9 @@ inline const QString SecondenMelding =
 // word quiz. The colour sliders write `LetterKleur` at once, while they move; the text and the
 // seconds are stored only by `OkKnop`. Everything stays in memory: the settings file is written
 // when the program ends. Below them the preferences of this computer (fit to the screen, the
-// screen, the newest-letter mark), stored at once by `OkKnop` apart from the settings file.
+// screen, the newest-letter mark, the spoken calls), stored at once by `OkKnop` apart from the
+// settings file. "Test" says "A van Anton" with the voice as chosen in the dialog; a choice
+// not confirmed is undone when the dialog closes otherwise.
 class ConfigForm : public QDialog
 {
     Q_OBJECT
@@ -50,6 +54,15 @@ public:
     QCheckBox *passendKeuze() const { return m_passend; }
     QCheckBox *markeringKeuze() const { return m_markering; }
     QComboBox *beeldschermKeuze() const { return m_beeldscherm; }
+    QCheckBox *spraakKeuze() const { return m_spraakAan; }
+    QComboBox *stemKeuze() const { return m_stem; }
+    QSlider *snelheidKeuze() const { return m_snelheid; }
+    QSlider *volumeKeuze() const { return m_volume; }
+    widgets::VistaButton *testKnop() const { return m_testKnop; }
+    // Why there is no speech, in one line; empty while it works.
+    QLabel *spraakToestand() const { return m_spraakToestand; }
+
+    void reject() override;
     widgets::VistaButton *cancelKnop() const { return m_cancelKnop; }
     widgets::VistaButton *okKnop() const { return m_okKnop; }
 
@@ -59,6 +72,10 @@ private:
     void legSecondenUit();
     void legKnoppenUit();
     void legVoorkeurenUit();
+    void legSpraakUit();
+    // The voices and the reason for silence, as the engine reports them now.
+    void toonSpraakToestand();
+    SpraakKeuze gekozenSpraak() const;
     // False when the preferences could not be stored; the operator was told.
     bool bewaarVoorkeuren();
     void toonKleur();
@@ -74,6 +91,12 @@ private:
     QCheckBox *m_passend = nullptr;
     QCheckBox *m_markering = nullptr;
     QComboBox *m_beeldscherm = nullptr;
+    QCheckBox *m_spraakAan = nullptr;
+    QComboBox *m_stem = nullptr;
+    QSlider *m_snelheid = nullptr;
+    QSlider *m_volume = nullptr;
+    widgets::VistaButton *m_testKnop = nullptr;
+    QLabel *m_spraakToestand = nullptr;
     widgets::VistaButton *m_cancelKnop = nullptr;
     widgets::VistaButton *m_okKnop = nullptr;
 };

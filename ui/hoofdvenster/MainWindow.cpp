@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "core/kaarten/BladCode.h"
 #include "core/KlokTekst.h"
+#include "core/spraak/Roepnamen.h"
 #include "ui/afdrukken/AfdrukForm.h"
 #include "ui/bingo/BingoBord.h"
 #include "ui/bingo/BingoScherm.h"
@@ -26,6 +27,7 @@
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Randen.h"
+#include "ui/spraak/Spraak.h"
 #include "ui/toolkit/Twips.h"
 #include "ui/toolkit/Wachter.h"
 #include "ui/toolkit/WebPagina.h"
@@ -257,8 +259,18 @@ void Main::trekLetter()
     // A draw, a slide or a message under way takes no second press; nor does a card being checked.
     if (m_schuift || m_ronde->bezig() || !m_kaartControle->isHidden())
         return;
+    const std::size_t getrokken = m_ronde->stand().letters.size();
     m_ronde->TrekLetter();
+    // Called once the letter stands on the board.
+    if (const core::RondeStand stand = m_ronde->stand(); stand.letters.size() > getrokken)
+        roep(core::roepZin(char('A' - 1 + stand.letters.back())));
     bewaarRonde();
+}
+
+void Main::roep(const std::string &zin)
+{
+    if (m_voorkeuren.spraakAan)
+        m_omgeving.spraak.zeg(QString::fromStdString(zin));
 }
 
 void Main::kaartControleren()
@@ -358,6 +370,7 @@ void Main::zetVoorkeuren(const Voorkeuren &voorkeuren)
         || voorkeuren.beeldscherm != m_voorkeuren.beeldscherm;
     m_voorkeuren = voorkeuren;
     m_pic->zetMarkering(voorkeuren.nieuwsteLetterMarkeren);
+    m_omgeving.spraak.stelIn(voorkeuren.spraak);
     // Later, from the event loop: the window that shows the settings dialog may be replaced.
     if (weergave)
         QTimer::singleShot(0, this, [this] { emit voorkeurenGewijzigd(m_voorkeuren); });

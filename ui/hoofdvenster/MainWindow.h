@@ -65,8 +65,11 @@ public:
     void vraagNieuweRonde();
     void wisselMenuBalk();
     void minimaliseer();
-    // The next letter, unless a draw or a slide is under way.
+    // The next letter, unless a draw or a slide is under way; it is called aloud once it
+    // stands on the board.
     void trekLetter();
+    // Says the sentence when speech is on, cutting off the one before; never waits for it.
+    void roep(const std::string &zin);
     // "Kaart controleren" (the menu button and K): asks a sheet's code and a card number and
     // shows that card over the board against the letters drawn; a mistyped code is told and
     // asked again.

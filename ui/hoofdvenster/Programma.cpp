@@ -9,6 +9,7 @@
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/Opdrachtregel.h"
 #include "ui/hoofdvenster/Weergave.h"
+#include "ui/spraak/QtSpraak.h"
 #include "ui/toolkit/Aanwijzer.h"
 #include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/Dialogen.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <csignal>
 #include <cstdio>
 
 namespace ui {
@@ -50,7 +52,10 @@ int startProgramma(int argc, char **argv)
     core::ClockSeededRandom toeval(klok);
     QtDialogen dialogen;
     KlokWachter wachter(klok);
-    Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, QCoreApplication::applicationDirPath()};
+    // A speech service that dies while a call is sent to it must not take the program along.
+    std::signal(SIGPIPE, SIG_IGN);
+    QtSpraak spraak;
+    Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, spraak, QCoreApplication::applicationDirPath()};
     // What saves that were cut off (a crash, a power cut) left behind; no other program
     // is saving now.
     if (instantie.heeftSlot()) {

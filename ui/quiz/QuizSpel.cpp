@@ -9,6 +9,7 @@
 #include "core/quiz/WoordInvoer.h"
 #include "core/quiz/WoordScore.h"
 #include "core/RandomSource.h"
+#include "core/spraak/Roepnamen.h"
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/help/HelpSchermen.h"
 #include "ui/hoofdvenster/MainWindow.h"
@@ -132,6 +133,7 @@ bool QuizSpel::TrekQuizLetters()
         // The wheel now stands on r and shows its letter.
         const char letter = core::quizRadPositie(r).letter;
         m_scherm.DrukLetter(core::quizLetterAfdruk(k, letter, algemeen.LetterKleur));
+        m_main.roep(core::roepZin(letter));
         algemeen.QuizLetters[std::size_t(k)] = std::string(1, letter);
         wachter.Wacht(float(core::QuizLetterPauze));
         if (!levend || moetStoppen())
@@ -163,6 +165,7 @@ void QuizSpel::eindeSpel()
     m_scherm.startSpelKnop()->setEnabled(true);
 
     core::Algemeen &algemeen = m_omgeving.algemeen;
+    m_main.roep(core::uitslagZin(m_scherm.naamLabel()->text().toStdString(), algemeen.QuizScore));
     m_main.scoreLijst().VoegScoreToe(algemeen.QuizScore, m_scherm.naamLabel()->text().toStdString());
     m_main.bewaarScorelijst();
 

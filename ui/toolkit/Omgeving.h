@@ -11,16 +11,18 @@ struct Algemeen;
 namespace ui {
 
 class Dialogen;
+class Spraak;
 class Wachter;
 
 // What every window of the program is given: the shared state, the program's folder and
-// the seams that tests replace (clock, random source, message boxes, waiting).
+// the seams that tests replace (clock, random source, message boxes, waiting, the voice).
 struct Omgeving {
     core::Algemeen &algemeen;
     core::Clock &klok;
     core::RandomSource &toeval;
     Dialogen &dialogen;
     Wachter &wachter;
+    Spraak &spraak;
     QString programmaMap; // the folder of the executable: Alfabolotto.ini and Data/ live here
 
     QString dataMap() const { return programmaMap + QStringLiteral("/Data"); }

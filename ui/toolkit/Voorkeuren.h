@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/spraak/Spraak.h"
+
 #include <QString>
 
 namespace ui {
@@ -7,9 +9,11 @@ namespace ui {
 // The operator's preferences for this computer, kept apart from Alfabolotto.ini (whose five
 // lines stay as they are) in $XDG_CONFIG_HOME/alfabolotto/alfabolotto.conf.
 struct Voorkeuren {
-    bool passendOpScherm = true;       // the design fills the screen; off: 1:1 at the top left
-    QString beeldscherm;               // the screen's name; empty: the primary screen
+    bool passendOpScherm = true;        // the design fills the screen; off: 1:1 at the top left
+    QString beeldscherm;                // the screen's name; empty: the primary screen
     bool nieuwsteLetterMarkeren = true; // a frame around the letter drawn last
+    bool spraakAan = true;              // the drawn letters and the quiz result said aloud
+    SpraakKeuze spraak;
 
     static QString pad();
     // What is stored; what is missing or unreadable keeps its default.

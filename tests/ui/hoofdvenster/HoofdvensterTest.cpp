@@ -101,7 +101,7 @@ const QuizStand Rust{Fase::Rust, false, true, false}, Aftellen{Fase::Aftellen, t
 struct Venster : ::testing::Test {
     TestOmgeving test;
     GeplandToeval toeval{1};
-    Omgeving omgeving{test.algemeen, test.klok, toeval, test.dialogen, test.wachter, test.map.path()};
+    Omgeving omgeving{test.algemeen, test.klok, toeval, test.dialogen, test.wachter, test.spraak, test.map.path()};
     Main main{omgeving, QSize(1280, 800)};
     HelpSchermen &help = *main.helpSchermen();
     QuizScherm *quiz = main.pic2();

@@ -190,7 +190,7 @@ TEST(Bedieningstoetsen, PressesDuringADrawAreIgnored)
 {
     TestOmgeving test;
     DrukkendeWachter wachter;
-    Omgeving omgeving{test.algemeen, test.klok, test.toeval, test.dialogen, wachter, test.map.path()};
+    Omgeving omgeving{test.algemeen, test.klok, test.toeval, test.dialogen, wachter, test.spraak, test.map.path()};
     Main main(omgeving, Main::ontwerpMaat());
     main.show();
     int gedrukt = 0;

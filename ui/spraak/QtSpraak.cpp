@@ -1,0 +1,244 @@
+#include "ui/spraak/QtSpraak.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QTextToSpeech>
+#include <QThread>
+#include <QVoice>
+
+namespace ui {
+
+namespace {
+
+constexpr int HerstartNaMs = 10'000; // a failed engine is tried again after this long
+constexpr int WachtOpDraadMs = 1'000;
+
+QString stilOmdat(QTextToSpeech::ErrorReason reden, const QString &fout)
+{
+    switch (reden) {
+    case QTextToSpeech::ErrorReason::NoError:
+        return {};
+    case QTextToSpeech::ErrorReason::Initialization:
+        return QStringLiteral("Geen spraak: geen verbinding met de spraakdienst (speech-dispatcher).");
+    case QTextToSpeech::ErrorReason::Configuration:
+        return QStringLiteral("Geen spraak: de spraakdienst is niet goed ingesteld (%1).").arg(fout);
+    case QTextToSpeech::ErrorReason::Input:
+        return QStringLiteral("Geen spraak: de spraakdienst (speech-dispatcher) antwoordt niet meer.");
+    case QTextToSpeech::ErrorReason::Playback:
+        return QStringLiteral("Geen spraak: het geluid kon niet worden afgespeeld.");
+    }
+    return fout;
+}
+
+} // namespace
+
+struct QtSpraak::Gedeeld {
+    QMutex slot;
+    QtSpraak *spraak = nullptr; // null once the QtSpraak is gone
+    QString zin;                // the sentence to say next
+    bool zinWacht = false;
+    SpraakKeuze keuze;
+    bool keuzeNieuw = true;
+    QStringList stemmen;
+    QString waarom;
+
+    // Runs melding with the QtSpraak while it exists (from the engine's thread).
+    template <typename F> void meld(F melding)
+    {
+        QMutexLocker lock(&slot);
+        if (spraak)
+            melding(*spraak);
+    }
+};
+
+// Lives on the engine's thread and owns the engine.
+class SpraakWerker : public QObject
+{
+public:
+    SpraakWerker(const QString &motorNaam, std::shared_ptr<QtSpraak::Gedeeld> gedeeld)
+        : m_motorNaam(motorNaam)
+        , m_gedeeld(std::move(gedeeld))
+    {}
+
+    void begin() { maakMotor(); }
+
+    void spreek()
+    {
+        QString zin;
+        {
+            QMutexLocker lock(&m_gedeeld->slot);
+            zin = m_gedeeld->zin;
+            m_gedeeld->zinWacht = false;
+        }
+        if (!werkt() && m_sindsStart.hasExpired(HerstartNaMs))
+            maakMotor();
+        if (!werkt())
+            return;
+        pasKeuzeToe();
+        m_motor->stop();
+        m_motor->say(zin);
+    }
+
+    void pasKeuzeToe()
+    {
+        SpraakKeuze keuze;
+        {
+            QMutexLocker lock(&m_gedeeld->slot);
+            if (!m_gedeeld->keuzeNieuw)
+                return;
+            keuze = m_gedeeld->keuze;
+            m_gedeeld->keuzeNieuw = false;
+        }
+        if (!m_motor)
+            return;
+        for (const QVoice &stem : m_motor->availableVoices()) {
+            if (stem.name() == keuze.stem)
+                m_motor->setVoice(stem);
+        }
+        m_motor->setRate(keuze.snelheid / 10.0);
+        m_motor->setVolume(keuze.volume / 100.0);
+    }
+
+private:
+    bool werkt() const { return m_motor && m_nederlands && m_motor->state() != QTextToSpeech::Error; }
+
+    void maakMotor()
+    {
+        delete m_motor;
+        m_motor = nullptr;
+        m_sindsStart.start();
+        if (QTextToSpeech::availableEngines().isEmpty()
+            || (!m_motorNaam.isEmpty() && !QTextToSpeech::availableEngines().contains(m_motorNaam))) {
+            publiceer({},
+                      QStringLiteral("Geen spraak: de spraakmodule van Qt ontbreekt "
+                                     "(qt6-speech-speechd-plugin, speech-dispatcher)."));
+            return;
+        }
+        m_motor = m_motorNaam.isEmpty() ? new QTextToSpeech(this) : new QTextToSpeech(m_motorNaam, this);
+        QObject::connect(m_motor, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State toestand) {
+            if (toestand != QTextToSpeech::Speaking)
+                return;
+            publiceer(m_stemmen, {}); // it speaks again after a failure
+            m_gedeeld->meld([](QtSpraak &spraak) { emit spraak.spreekt(); });
+        });
+        QObject::connect(m_motor, &QTextToSpeech::errorOccurred, this,
+                         [this](QTextToSpeech::ErrorReason reden, const QString &fout) {
+                             publiceer(m_stemmen, stilOmdat(reden, fout));
+                         });
+        if (m_motor->state() == QTextToSpeech::Error) {
+            publiceer({}, stilOmdat(m_motor->errorReason(), m_motor->errorString()));
+            return;
+        }
+        m_nederlands = false;
+        for (const QLocale &taal : m_motor->availableLocales()) {
+            if (taal.language() == QLocale::Dutch && !m_nederlands) {
+                m_motor->setLocale(taal);
+                m_nederlands = true;
+            }
+        }
+        if (!m_nederlands) {
+            publiceer({}, QStringLiteral("Geen spraak: er is geen Nederlandse stem (speech-dispatcher-espeak-ng)."));
+            return;
+        }
+        m_stemmen.clear();
+        for (const QVoice &stem : m_motor->availableVoices())
+            m_stemmen << stem.name();
+        {
+            QMutexLocker lock(&m_gedeeld->slot);
+            m_gedeeld->keuzeNieuw = true; // a new engine has none of the choices yet
+        }
+        pasKeuzeToe();
+        publiceer(m_stemmen, {});
+    }
+
+    void publiceer(const QStringList &stemmen, const QString &waarom)
+    {
+        QMutexLocker lock(&m_gedeeld->slot);
+        if (m_gedeeld->stemmen == stemmen && m_gedeeld->waarom == waarom)
+            return;
+        m_gedeeld->stemmen = stemmen;
+        m_gedeeld->waarom = waarom;
+        if (m_gedeeld->spraak)
+            emit m_gedeeld->spraak->toestandGewijzigd();
+    }
+
+    QString m_motorNaam;
+    std::shared_ptr<QtSpraak::Gedeeld> m_gedeeld;
+    QTextToSpeech *m_motor = nullptr;
+    bool m_nederlands = false;
+    QStringList m_stemmen;
+    QElapsedTimer m_sindsStart;
+};
+
+QtSpraak::QtSpraak(const QString &motor, QObject *parent)
+    : Spraak(parent)
+    , m_gedeeld(std::make_shared<Gedeeld>())
+    , m_draad(new QThread)
+    , m_werker(new SpraakWerker(motor, m_gedeeld))
+{
+    m_gedeeld->spraak = this;
+    m_draad->setObjectName(QStringLiteral("spraak"));
+    m_werker->moveToThread(m_draad);
+    QObject::connect(m_draad, &QThread::finished, m_werker, &QObject::deleteLater);
+    m_draad->start();
+    QMetaObject::invokeMethod(
+        m_werker, [werker = m_werker] { werker->begin(); }, Qt::QueuedConnection);
+}
+
+QtSpraak::~QtSpraak()
+{
+    {
+        QMutexLocker lock(&m_gedeeld->slot);
+        m_gedeeld->spraak = nullptr;
+    }
+    m_draad->quit();
+    if (m_draad->wait(WachtOpDraadMs)) {
+        delete m_draad;
+        return;
+    }
+    // The engine hangs in a call: its thread is left to end with the program.
+    static QList<QThread *> vastgelopen;
+    vastgelopen << m_draad;
+}
+
+void QtSpraak::zeg(const QString &zin)
+{
+    bool wekken = false;
+    {
+        QMutexLocker lock(&m_gedeeld->slot);
+        m_gedeeld->zin = zin;
+        wekken = !m_gedeeld->zinWacht;
+        m_gedeeld->zinWacht = true;
+    }
+    if (wekken)
+        QMetaObject::invokeMethod(
+            m_werker, [werker = m_werker] { werker->spreek(); }, Qt::QueuedConnection);
+}
+
+void QtSpraak::stelIn(const SpraakKeuze &keuze)
+{
+    {
+        QMutexLocker lock(&m_gedeeld->slot);
+        if (m_gedeeld->keuze == keuze)
+            return;
+        m_gedeeld->keuze = keuze;
+        m_gedeeld->keuzeNieuw = true;
+    }
+    QMetaObject::invokeMethod(
+        m_werker, [werker = m_werker] { werker->pasKeuzeToe(); }, Qt::QueuedConnection);
+}
+
+QStringList QtSpraak::stemmen() const
+{
+    QMutexLocker lock(&m_gedeeld->slot);
+    return m_gedeeld->stemmen;
+}
+
+QString QtSpraak::waaromStil() const
+{
+    QMutexLocker lock(&m_gedeeld->slot);
+    return m_gedeeld->waarom;
+}
+
+} // namespace ui
