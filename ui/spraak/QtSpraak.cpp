@@ -13,6 +13,7 @@ namespace {
 
 constexpr int HerstartNaMs = 10'000; // a failed engine is tried again after this long
 constexpr int WachtOpDraadMs = 1'000;
+constexpr int GeenAntwoordNaMs = 5'000; // an engine call that takes longer: the service hangs
 
 QString stilOmdat(QTextToSpeech::ErrorReason reden, const QString &fout)
 {
@@ -42,13 +43,17 @@ struct QtSpraak::Gedeeld {
     bool keuzeNieuw = true;
     QStringList stemmen;
     QString waarom;
+    QElapsedTimer klok;
+    qint64 inGesprekSinds = -1; // when the engine's thread went into the engine, -1: not in it
 
-    // Runs melding with the QtSpraak while it exists (from the engine's thread).
-    template <typename F> void meld(F melding)
+    // Emits the signal on the QtSpraak's own thread, unless the QtSpraak is gone. Only posted
+    // here: no receiver ever runs on the engine's thread or under the lock.
+    void meld(void (QtSpraak::*signaal)())
     {
         QMutexLocker lock(&slot);
         if (spraak)
-            melding(*spraak);
+            QMetaObject::invokeMethod(
+                spraak, [ontvanger = spraak, signaal] { emit(ontvanger->*signaal)(); }, Qt::QueuedConnection);
     }
 };
 
@@ -60,6 +65,18 @@ public:
         : m_motorNaam(motorNaam)
         , m_gedeeld(std::move(gedeeld))
     {}
+
+    // Runs one step on the engine's thread; the game's thread can tell when the engine hangs in it.
+    void voerUit(void (SpraakWerker::*stap)())
+    {
+        {
+            QMutexLocker lock(&m_gedeeld->slot);
+            m_gedeeld->inGesprekSinds = m_gedeeld->klok.elapsed();
+        }
+        (this->*stap)();
+        QMutexLocker lock(&m_gedeeld->slot);
+        m_gedeeld->inGesprekSinds = -1;
+    }
 
     void begin() { maakMotor(); }
 
@@ -120,7 +137,7 @@ private:
             if (toestand != QTextToSpeech::Speaking)
                 return;
             publiceer(m_stemmen, {}); // it speaks again after a failure
-            m_gedeeld->meld([](QtSpraak &spraak) { emit spraak.spreekt(); });
+            m_gedeeld->meld(&QtSpraak::spreekt);
         });
         QObject::connect(m_motor, &QTextToSpeech::errorOccurred, this,
                          [this](QTextToSpeech::ErrorReason reden, const QString &fout) {
@@ -154,13 +171,14 @@ private:
 
     void publiceer(const QStringList &stemmen, const QString &waarom)
     {
-        QMutexLocker lock(&m_gedeeld->slot);
-        if (m_gedeeld->stemmen == stemmen && m_gedeeld->waarom == waarom)
-            return;
-        m_gedeeld->stemmen = stemmen;
-        m_gedeeld->waarom = waarom;
-        if (m_gedeeld->spraak)
-            emit m_gedeeld->spraak->toestandGewijzigd();
+        {
+            QMutexLocker lock(&m_gedeeld->slot);
+            if (m_gedeeld->stemmen == stemmen && m_gedeeld->waarom == waarom)
+                return;
+            m_gedeeld->stemmen = stemmen;
+            m_gedeeld->waarom = waarom;
+        }
+        m_gedeeld->meld(&Spraak::toestandGewijzigd);
     }
 
     QString m_motorNaam;
@@ -178,12 +196,13 @@ QtSpraak::QtSpraak(const QString &motor, QObject *parent)
     , m_werker(new SpraakWerker(motor, m_gedeeld))
 {
     m_gedeeld->spraak = this;
+    m_gedeeld->klok.start();
     m_draad->setObjectName(QStringLiteral("spraak"));
     m_werker->moveToThread(m_draad);
     QObject::connect(m_draad, &QThread::finished, m_werker, &QObject::deleteLater);
     m_draad->start();
     QMetaObject::invokeMethod(
-        m_werker, [werker = m_werker] { werker->begin(); }, Qt::QueuedConnection);
+        m_werker, [werker = m_werker] { werker->voerUit(&SpraakWerker::begin); }, Qt::QueuedConnection);
 }
 
 QtSpraak::~QtSpraak()
@@ -213,7 +232,7 @@ void QtSpraak::zeg(const QString &zin)
     }
     if (wekken)
         QMetaObject::invokeMethod(
-            m_werker, [werker = m_werker] { werker->spreek(); }, Qt::QueuedConnection);
+            m_werker, [werker = m_werker] { werker->voerUit(&SpraakWerker::spreek); }, Qt::QueuedConnection);
 }
 
 void QtSpraak::stelIn(const SpraakKeuze &keuze)
@@ -226,7 +245,7 @@ void QtSpraak::stelIn(const SpraakKeuze &keuze)
         m_gedeeld->keuzeNieuw = true;
     }
     QMetaObject::invokeMethod(
-        m_werker, [werker = m_werker] { werker->pasKeuzeToe(); }, Qt::QueuedConnection);
+        m_werker, [werker = m_werker] { werker->voerUit(&SpraakWerker::pasKeuzeToe); }, Qt::QueuedConnection);
 }
 
 QStringList QtSpraak::stemmen() const
@@ -238,6 +257,9 @@ QStringList QtSpraak::stemmen() const
 QString QtSpraak::waaromStil() const
 {
     QMutexLocker lock(&m_gedeeld->slot);
+    if (m_gedeeld->waarom.isEmpty() && m_gedeeld->inGesprekSinds >= 0
+        && m_gedeeld->klok.elapsed() - m_gedeeld->inGesprekSinds > GeenAntwoordNaMs)
+        return QStringLiteral("Geen spraak: de spraakdienst (speech-dispatcher) antwoordt niet.");
     return m_gedeeld->waarom;
 }
 
