@@ -16,9 +16,11 @@
 #include "core/quiz/ScoreTeksten.h"
 #include "core/quiz/WoordInvoer.h"
 #include "core/quiz/WoordTeksten.h"
+#include "core/spraak/Roepnamen.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -310,6 +312,28 @@ TEST(Teksten, TimeQuestionsCountsAndTypedNumbersFollowTheirRules)
              {"3,5", 4}, {"254.9", 255}, {"256", geen}, {"255.5", geen}, {"-0", geen}, {"+3", geen}, {"twee", geen}})
         EXPECT_EQ(pageCountFromText(tekst), aantal) << '"' << tekst << '"';
     // clang-format on
+}
+
+// Every letter has a name of its own, said after the letter and "van"; the names begin with the
+// letter's sound, so respellings keep to it (C and Q sound as K, X as Ks).
+TEST(Roepnamen, EveryLetterIsCalledWithANameOfItsOwnAndTheResultCountsItsPoints)
+{
+    std::set<std::string> namen;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string zin = roepZin(letter);
+        const std::size_t van = zin.find(" van ");
+        ASSERT_NE(van, std::string::npos) << zin;
+        const std::string naam = zin.substr(van + 5);
+        const std::string klank = letter == 'C' || letter == 'Q' ? "K" : letter == 'X' ? "Ks" : std::string(1, letter);
+        EXPECT_EQ(naam.substr(0, klank.size()), klank) << zin;
+        EXPECT_EQ(std::toupper(zin[van - 1]), letter) << zin; // "B", "Es"
+        namen.insert(naam);
+        EXPECT_EQ(roepZin(char(letter - 'A' + 'a')), zin);
+    }
+    EXPECT_EQ(namen.size(), 26u);
+    EXPECT_EQ(roepZin('@') + roepZin('['), "");
+    EXPECT_EQ(uitslagZin("Anna", 54) + " / " + uitslagZin("Piet", 1) + " / " + uitslagZin("", 0),
+              "Anna, 54 punten / Piet, 1 punt / 0 punten");
 }
 
 // "5 Maart 2026 / 9:07:03": day and hour without a leading zero, minutes and seconds with two

@@ -99,6 +99,10 @@ public:
 
     void pasKeuzeToe()
     {
+        // An engine without a connection must not be touched: the speech-dispatcher library
+        // crashes on one. Its choices wait for the next engine.
+        if (!werkt())
+            return;
         SpraakKeuze keuze;
         {
             QMutexLocker lock(&m_gedeeld->slot);
@@ -107,8 +111,6 @@ public:
             keuze = m_gedeeld->keuze;
             m_gedeeld->keuzeNieuw = false;
         }
-        if (!m_motor)
-            return;
         for (const QVoice &stem : m_motor->availableVoices()) {
             if (stem.name() == keuze.stem)
                 m_motor->setVoice(stem);

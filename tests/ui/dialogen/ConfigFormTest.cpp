@@ -1,6 +1,11 @@
 #include "DialoogTest.h"
 
+#include "core/spraak/Roepnamen.h"
+
+#include <QCheckBox>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSlider>
 
 using ConfigFormTest = DialoogTest;
 
@@ -38,4 +43,47 @@ TEST_F(ConfigFormTest, SlidersStoreTheColourAtOnceAndOkRefusesSecondsThatAreNoWh
     EXPECT_TRUE(test.dialogen.meldingen.back().tekst.contains(QStringLiteral("niet in Alfabolotto.ini")));
     test.dialogen.meldingen.pop_back();
     EXPECT_EQ(test.dialogen.meldingen, Meldingen(3, {SecondenMelding, "Instellingen", Knoppen::Ok, Icoon::Geen}));
+}
+
+// The speech choices open as stored and Ok stores them with the other preferences. "Test" tries
+// the voice as chosen in the dialog; a dialog closed otherwise gives the voice its stored choice
+// back. Voices the engine reports later join the list.
+TEST_F(ConfigFormTest, SpeechChoicesAreStoredByOkAndTestTriesTheVoiceAsChosen)
+{
+    const QString vrouw = QStringLiteral("Dutch+female2");
+    Voorkeuren voorkeuren;
+    voorkeuren.spraak = {vrouw, -3, 70};
+    main->zetVoorkeuren(voorkeuren);
+    test.spraak.waarom = QStringLiteral("Geen spraak: geen Nederlandse stem.");
+    {
+        ConfigForm form(*main);
+        EXPECT_TRUE(form.spraakKeuze()->isChecked());
+        EXPECT_EQ(form.stemKeuze()->currentText(), vrouw) << "kept while the engine has not offered it";
+        EXPECT_EQ(std::pair(form.snelheidKeuze()->value(), form.volumeKeuze()->value()), std::pair(-3, 70));
+        EXPECT_EQ(form.spraakToestand()->text(), test.spraak.waarom);
+        test.spraak.stemLijst = {QStringLiteral("Dutch"), vrouw};
+        test.spraak.waarom.clear();
+        emit test.spraak.toestandGewijzigd();
+        EXPECT_EQ(form.stemKeuze()->count(), 3) << "the default and the two voices";
+        EXPECT_EQ(form.spraakToestand()->text(), QString());
+        form.stemKeuze()->setCurrentIndex(form.stemKeuze()->findText(QStringLiteral("Dutch")));
+        form.volumeKeuze()->setValue(40);
+        emit form.testKnop()->Click();
+        EXPECT_EQ(test.spraak.zinnen, QStringList{uit(core::roepZin('A'))});
+        EXPECT_EQ(test.spraak.keuze, (SpraakKeuze{QStringLiteral("Dutch"), -3, 40}));
+        emit form.cancelKnop()->Click();
+        EXPECT_EQ(test.spraak.keuze, voorkeuren.spraak);
+    }
+    ConfigForm form(*main);
+    form.spraakKeuze()->setChecked(false);
+    form.snelheidKeuze()->setValue(5);
+    form.okGeklikt();
+    const Voorkeuren bewaard = Voorkeuren::lees();
+    EXPECT_FALSE(bewaard.spraakAan);
+    EXPECT_EQ(bewaard.spraak, (SpraakKeuze{vrouw, 5, 70}));
+    EXPECT_EQ(test.spraak.keuze, bewaard.spraak);
+
+    QSettings(Voorkeuren::pad(), QSettings::IniFormat).setValue(QStringLiteral("spraak/volume"), 250);
+    QSettings(Voorkeuren::pad(), QSettings::IniFormat).setValue(QStringLiteral("spraak/snelheid"), QStringLiteral("x"));
+    EXPECT_EQ(std::pair(Voorkeuren::lees().spraak.volume, Voorkeuren::lees().spraak.snelheid), std::pair(100, 0));
 }

@@ -10,6 +10,7 @@
 #include "core/quiz/QuizTijd.h"
 #include "core/quiz/WoordInvoer.h"
 #include "core/quiz/WoordScore.h"
+#include "core/spraak/Roepnamen.h"
 #include "ui/bingo/BingoBord.h"
 #include "ui/bingo/KaartControlePaneel.h"
 #include "ui/bingo/LetterRadPaneel.h"
@@ -421,6 +422,49 @@ TEST_F(Venster, KChecksAClaimedCardOverTheBoardAndEscapeReturnsToItUnchanged)
 // The next player can play the letters of the last game: shown at once, the wheel standing
 // still, and recorded like any game. Each game ends with the best words of its letters over the
 // wheel, the player's finds marked, until the next start; a stray space bar then opens nothing.
+// A call is said once its letter stands on the board, one per draw, none for the press after
+// the round. Speech leaves the draw as it is: the same letters, waits and board with it off,
+// when nothing is said.
+TEST_F(Venster, EveryLetterIsCalledWhenItLandsAndSpeechChangesNothingOfTheDraw)
+{
+    TestOmgeving stil;
+    GeplandToeval zelfdeToeval{1};
+    Omgeving stilleOmgeving{stil.algemeen, stil.klok, zelfdeToeval, stil.dialogen, stil.wachter, stil.spraak,
+                            stil.map.path()};
+    Main zonderSpraak{stilleOmgeving, QSize(1280, 800)};
+    Voorkeuren uit;
+    uit.spraakAan = false;
+    zonderSpraak.zetVoorkeuren(uit);
+    QStringList verwacht;
+    for (int i = 1; i <= 26; ++i) {
+        trek();
+        emit zonderSpraak.pic()->startKnop()->Click();
+        verwacht << tekst(core::roepZin(main.radPic()->letter().at(0).toLatin1()));
+        ASSERT_EQ(test.spraak.zinnen, verwacht);
+        EXPECT_EQ(zonderSpraak.radPic()->letter(), main.radPic()->letter());
+        EXPECT_EQ(std::pair(stil.wachter.aantalWachten(), stil.wachter.totaalGewacht()),
+                  std::pair(test.wachter.aantalWachten(), test.wachter.totaalGewacht()));
+    }
+    trek();
+    EXPECT_EQ(test.spraak.zinnen.size(), 26);
+    EXPECT_EQ(zonderSpraak.pic()->surface(), main.pic()->surface());
+    EXPECT_TRUE(stil.spraak.zinnen.isEmpty());
+}
+
+TEST_F(Venster, TheQuizCallsEachLetterAsItIsDrawnAndThePlayersPointsAtTheEnd)
+{
+    schrijfLijsten({"kat"});
+    test.algemeen.QuizSeconden = 1;
+    main.show();
+    start("Anna", "KATQUIZRBNSE");
+    typ("kat");
+    quiz->spel().tik();
+    QStringList verwacht;
+    for (const char letter : std::string("KATQUIZRBNSE"))
+        verwacht << tekst(core::roepZin(letter));
+    EXPECT_EQ(test.spraak.zinnen, verwacht << tekst(core::uitslagZin("Anna", punten("KAT"))));
+}
+
 TEST_F(Venster, TheNextPlayerCanPlayTheSameLettersAndEveryGameEndsWithItsBestWords)
 {
     schrijfLijsten({"kat", "quiz", "zak", "rak", "aap"});
