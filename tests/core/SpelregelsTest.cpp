@@ -145,7 +145,7 @@ TEST(RondeBewaring, AFileThatIsNoWholeRoundIsNotRead)
 {
     const std::string goed = "Alfabo Lotto ronde\r\n3\r\n2\r\nQB\r\n";
     ASSERT_EQ(leesRondeStand(goed), (RondeStand{3, 2, {17, 2}}));
-    for (const std::string fout :
+    for (const std::string &fout :
          {std::string(), std::string("[Ronde]\r\n3\r\n2\r\nQB\r\n"), goed.substr(0, goed.size() - 2),
           std::string("Alfabo Lotto ronde\r\n0\r\n2\r\nQB\r\n"), std::string("Alfabo Lotto ronde\r\n3\r\n1\r\nQB\r\n"),
           std::string("Alfabo Lotto ronde\r\n3\r\n2\r\nQQ\r\n"), std::string("Alfabo Lotto ronde\r\n3\r\n2\r\nqb\r\n"),

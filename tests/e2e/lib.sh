@@ -2,6 +2,10 @@
 
 fail() { echo "E2E FAILED: $*" >&2; exit 1; }
 
+# The programs these tests start find no speech service (and start none) unless a test gives
+# them one.
+export SPEECHD_ADDRESS=unix_socket:/nonexistent/alfabolotto-e2e/speechd.sock
+
 # A window title as an exact search pattern: brackets, dots and the like stand for themselves.
 titel_patroon() {
     printf '^%s$' "$(printf '%s' "$1" | sed 's/[][().*^$+?{}|\\]/\\&/g')"
