@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 #include <QTextToSpeech>
 #include <QThread>
+#include <QTimer>
 #include <QVoice>
 
 namespace ui {
@@ -205,6 +206,20 @@ QtSpraak::QtSpraak(const QString &motor, QObject *parent)
     m_draad->start();
     QMetaObject::invokeMethod(
         m_werker, [werker = m_werker] { werker->voerUit(&SpraakWerker::begin); }, Qt::QueuedConnection);
+    m_bewaking = new QTimer(this);
+    m_bewaking->setSingleShot(true);
+    m_bewaking->setInterval(GeenAntwoordNaMs + 100);
+    connect(m_bewaking, &QTimer::timeout, this, [this] {
+        if (hangt())
+            emit toestandGewijzigd();
+    });
+    bewaak();
+}
+
+void QtSpraak::bewaak()
+{
+    if (!m_bewaking->isActive())
+        m_bewaking->start();
 }
 
 QtSpraak::~QtSpraak()
@@ -235,6 +250,7 @@ void QtSpraak::zeg(const QString &zin)
     if (wekken)
         QMetaObject::invokeMethod(
             m_werker, [werker = m_werker] { werker->voerUit(&SpraakWerker::spreek); }, Qt::QueuedConnection);
+    bewaak();
 }
 
 void QtSpraak::stelIn(const SpraakKeuze &keuze)
@@ -256,11 +272,17 @@ QStringList QtSpraak::stemmen() const
     return m_gedeeld->stemmen;
 }
 
-QString QtSpraak::waaromStil() const
+bool QtSpraak::hangt() const
 {
     QMutexLocker lock(&m_gedeeld->slot);
-    if (m_gedeeld->waarom.isEmpty() && m_gedeeld->inGesprekSinds >= 0
-        && m_gedeeld->klok.elapsed() - m_gedeeld->inGesprekSinds > GeenAntwoordNaMs)
+    return m_gedeeld->inGesprekSinds >= 0 && m_gedeeld->klok.elapsed() - m_gedeeld->inGesprekSinds > GeenAntwoordNaMs;
+}
+
+QString QtSpraak::waaromStil() const
+{
+    const bool vast = hangt();
+    QMutexLocker lock(&m_gedeeld->slot);
+    if (m_gedeeld->waarom.isEmpty() && vast)
         return QStringLiteral("Geen spraak: de spraakdienst (speech-dispatcher) antwoordt niet.");
     return m_gedeeld->waarom;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QThread;
+class QTimer;
 
 namespace ui {
 
@@ -40,7 +41,13 @@ signals:
     void spreekt();
 
 private:
+    // Whether the engine's thread has been inside one engine call for too long.
+    bool hangt() const;
+    // Tells the voice's watchers once a call has taken too long.
+    void bewaak();
+
     std::shared_ptr<Gedeeld> m_gedeeld;
+    QTimer *m_bewaking = nullptr;
     QThread *m_draad = nullptr;
     SpraakWerker *m_werker = nullptr;
 };
