@@ -210,8 +210,14 @@ QtSpraak::QtSpraak(const QString &motor, QObject *parent)
     m_bewaking->setSingleShot(true);
     m_bewaking->setInterval(GeenAntwoordNaMs + 100);
     connect(m_bewaking, &QTimer::timeout, this, [this] {
-        if (hangt())
+        if (hangt()) {
             emit toestandGewijzigd();
+            return;
+        }
+        QMutexLocker lock(&m_gedeeld->slot);
+        // A call that began after the watch did is watched to its own end.
+        if (m_gedeeld->inGesprekSinds >= 0)
+            m_bewaking->start(int(m_gedeeld->inGesprekSinds + GeenAntwoordNaMs + 100 - m_gedeeld->klok.elapsed()));
     });
     bewaak();
 }
