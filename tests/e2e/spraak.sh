@@ -2,7 +2,8 @@
 # End-to-end test of the spoken calls: the real program under Xvfb, speech on, plays a whole
 # round of 26 draws with no speech service at all, and a round whose speech-dispatcher (one of
 # the test's own) is killed after ten letters. Neither hangs or stops the program, and the
-# settings dialog says why it is silent.
+# settings dialog says why it is silent. Until it is killed, the service is sent one call per
+# letter, in the order of the board, each cutting off the one before.
 # Usage: spraak.sh <alfabolotto executable> <source folder> <artefact folder>
 set -u
 programma=$1
@@ -68,7 +69,7 @@ toon_instellingen "$hoofd" instellingen-zonder-spraakdienst
 sluit_af "$hoofd"
 
 # 2. A speech service that dies in the middle of the round.
-if ! adres=$(bash "$(dirname "$0")/spraakdienst.sh" "$werk/spraakdienst"); then
+if ! adres=$(bash "$(dirname "$0")/spraakdienst.sh" "$werk/spraakdienst" 5); then
     echo "SKIP: no speech-dispatcher of our own (the round without a service passed)"
     exit 77
 fi
@@ -76,6 +77,21 @@ start_programma "$adres"
 hoofd=$(wacht_op_venster "Alfabo Lotto" 30) || fail "the main window did not appear with a speech service"
 sleep 1
 trek_tot "$hoofd" 10
+sleep 0.5
+# What the service was sent: texts and commands, in order.
+log=$werk/spraakdienst/log/speech-dispatcher.log
+grep -a -o -E 'DATA:\|(CANCEL ALL|[A-Za-z]+ van [A-Za-z-]+)' "$log" | cut -d'|' -f2 >"$ARTEFACTEN/gezegd.txt"
+mapfile -t gezegd < <(grep -v '^CANCEL ALL$' "$ARTEFACTEN/gezegd.txt")
+bord=$(sed -n 4p "$werk/Data/Ronde.dat" | tr -d '\r\n')
+((${#gezegd[@]} == 10)) || fail "${#gezegd[@]} calls for 10 letters: ${gezegd[*]}"
+for ((i = 0; i < 10; i++)); do
+    letter=${bord:i:1}
+    [[ $letter == S ]] && letter=Es
+    [[ ${gezegd[i]} == "$letter van "* ]] || fail "call $((i + 1)) is '${gezegd[i]}' for the letter ${bord:i:1}"
+done
+# Every call comes right after a CANCEL ALL, which cuts off the call still being said.
+[[ $(sed -n '1~2p' "$ARTEFACTEN/gezegd.txt" | sort -u) == "CANCEL ALL" && $(wc -l <"$ARTEFACTEN/gezegd.txt") == 20 ]] ||
+    fail "the calls do not each cut off the one before: $(tr '\n' '/' <"$ARTEFACTEN/gezegd.txt")"
 dienst=$(cat "$werk/spraakdienst/speechd.pid")
 pkill -9 -P "$dienst"
 kill -9 "$dienst"
