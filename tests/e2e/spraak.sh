@@ -76,14 +76,22 @@ fi
 start_programma "$adres"
 hoofd=$(wacht_op_venster "Alfabo Lotto" 30) || fail "the main window did not appear with a speech service"
 sleep 1
-trek_tot "$hoofd" 10
-sleep 0.5
-# What the service was sent: texts and commands, in order.
+# What the service was sent, texts and commands in order.
 log=$werk/spraakdienst/log/speech-dispatcher.log
-grep -a -o -E 'DATA:\|(CANCEL ALL|[A-Za-z]+ van [A-Za-z-]+)' "$log" | cut -d'|' -f2 >"$ARTEFACTEN/gezegd.txt"
+gezonden() { grep -a -o -E 'DATA:\|(CANCEL ALL|[A-Za-z]+ van [A-Za-z-]+)' "$log" | cut -d'|' -f2; }
+# Ten draws, each once the call before it has reached the service (a call that is still on
+# its way when the next letter lands gives way to the new one).
+for ((n = 1; n <= 10; n++)); do
+    trek_tot "$hoofd" "$n"
+    for ((i = 0; i < 50; i++)); do
+        (($(gezonden | grep -c ' van ') >= n)) && break
+        sleep 0.1
+    done
+done
+gezonden >"$ARTEFACTEN/gezegd.txt"
 mapfile -t gezegd < <(grep -v '^CANCEL ALL$' "$ARTEFACTEN/gezegd.txt")
 bord=$(sed -n 4p "$werk/Data/Ronde.dat" | tr -d '\r\n')
-((${#gezegd[@]} == 10)) || fail "${#gezegd[@]} calls for 10 letters: ${gezegd[*]}"
+((${#gezegd[@]} == 10)) || fail "${#gezegd[@]} calls for the 10 letters $bord: ${gezegd[*]}"
 for ((i = 0; i < 10; i++)); do
     letter=${bord:i:1}
     [[ $letter == S ]] && letter=Es
