@@ -11,9 +11,7 @@ bron=$2
 export ARTEFACTEN=$3
 source "$(dirname "$0")/lib.sh"
 
-for tool in Xvfb xdotool import setpriv; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+vereist Xvfb xdotool import setpriv
 
 rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
 werk=$(mktemp -d)

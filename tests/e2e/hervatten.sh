@@ -9,14 +9,8 @@ bron=$2
 export ARTEFACTEN=$3
 source "$(dirname "$0")/lib.sh"
 
-for tool in Xvfb xdotool import compare; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
-werk=$(mktemp -d)
-mkdir -m 700 "$werk/run"
-cp "$programma" "$werk/alfabolotto"
-cp -r "$bron/assets/Data" "$werk/Data"
+vereist Xvfb xdotool import compare
+maak_werkmap
 start_xvfb "$werk"
 
 start_programma() {

@@ -2,6 +2,23 @@
 
 fail() { echo "E2E FAILED: $*" >&2; exit 1; }
 
+# Skips the test (exit 77) unless every tool named is installed.
+vereist() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}
+
+# An empty artefact folder, and a fresh work folder ($werk) with a copy of the program
+# ($programma) and the Data of the sources ($bron).
+maak_werkmap() {
+    rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
+    werk=$(mktemp -d)
+    mkdir -m 700 "$werk/run"
+    cp "$programma" "$werk/alfabolotto"
+    cp -r "$bron/assets/Data" "$werk/Data"
+}
+
 # The programs these tests start find no speech service (and start none) unless a test gives
 # them one.
 export SPEECHD_ADDRESS=unix_socket:/nonexistent/alfabolotto-e2e/speechd.sock

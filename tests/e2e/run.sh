@@ -9,15 +9,9 @@ bron=$2
 export ARTEFACTEN=$3
 source "$(dirname "$0")/lib.sh"
 
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+vereist Xvfb xdotool import
 
-rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
-werk=$(mktemp -d)
-mkdir -m 700 "$werk/run"
-cp "$programma" "$werk/alfabolotto"
-cp -r "$bron/assets/Data" "$werk/Data"
+maak_werkmap
 printf '"Kwartelhoven Software 2017"\r\n"--------------------------"\r\n"Bingo in de zaal"\r\n200,50,50\r\n3\r\n' > "$werk/Alfabolotto.ini"
 
 start_xvfb "$werk"

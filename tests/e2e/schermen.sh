@@ -10,9 +10,7 @@ bron=$2
 export ARTEFACTEN=$3
 source "$(dirname "$0")/lib.sh"
 
-for tool in Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+vereist Xvfb xdotool import convert
 rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
 
 # "r g b" of one pixel of a screenshot.

@@ -11,14 +11,8 @@ bron=$2
 export ARTEFACTEN=$3
 source "$(dirname "$0")/lib.sh"
 
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-rm -rf "$ARTEFACTEN"; mkdir -p "$ARTEFACTEN"
-werk=$(mktemp -d)
-mkdir -m 700 "$werk/run"
-cp "$programma" "$werk/alfabolotto"
-cp -r "$bron/assets/Data" "$werk/Data"
+vereist Xvfb xdotool import
+maak_werkmap
 start_xvfb "$werk"
 
 start_programma() {
@@ -73,6 +67,7 @@ if ! adres=$(bash "$(dirname "$0")/spraakdienst.sh" "$werk/spraakdienst" 5); the
     echo "SKIP: no speech-dispatcher of our own (the round without a service passed)"
     exit 77
 fi
+trap 'pkill -9 -f "$werk/spraakdienst"; opruimen' EXIT
 start_programma "$adres"
 hoofd=$(wacht_op_venster "Alfabo Lotto" 30) || fail "the main window did not appear with a speech service"
 sleep 1
@@ -100,9 +95,7 @@ done
 # Every call comes right after a CANCEL ALL, which cuts off the call still being said.
 [[ $(sed -n '1~2p' "$ARTEFACTEN/gezegd.txt" | sort -u) == "CANCEL ALL" && $(wc -l <"$ARTEFACTEN/gezegd.txt") == 20 ]] ||
     fail "the calls do not each cut off the one before: $(tr '\n' '/' <"$ARTEFACTEN/gezegd.txt")"
-dienst=$(cat "$werk/spraakdienst/speechd.pid")
-pkill -9 -P "$dienst"
-kill -9 "$dienst"
+pkill -9 -f "$werk/spraakdienst" # the service and its voice modules
 trek_tot "$hoofd" 26
 einde_ronde "$hoofd"
 toon_instellingen "$hoofd" instellingen-na-gestopte-spraakdienst
