@@ -131,6 +131,46 @@ void rapport(const Platform &platform, const StartUitslag &u)
           u.piekMB > 0 && u.piekMB < GeheugenDoelMB);
 }
 
+// The installed program (cmake --install into a folder of its own, its files in a home of its
+// own, as for a user) against the program in the build tree, started in turn.
+void vergelijkInstallatie(const fs::path &bouwMap, const fs::path &programma, const fs::path &map,
+                          const Platform &platform)
+{
+    const std::string wat =
+        "Start-up, installed program / build tree (" + platform.naam + ", median of " + std::to_string(Metingen) + ")";
+    const fs::path prefix = map / "prefix";
+    const std::string installeer =
+        "cmake --install '" + bouwMap.string() + "' --prefix '" + prefix.string() + "' >/dev/null";
+    if (std::system(installeer.c_str()) != 0) {
+        tabel(wat, "cmake --install failed", "within 10 %", false);
+        return;
+    }
+    Platform alsGebruiker = platform;
+    alsGebruiker.omgeving.insert(alsGebruiker.omgeving.end(),
+                                 {{"HOME", (map / "home").string()},
+                                  {"XDG_CONFIG_HOME", (map / "home/.config").string()},
+                                  {"XDG_DATA_HOME", (map / "home/.local/share").string()}});
+    std::vector<double> bouw, geinstalleerd;
+    for (int i = 0; i <= Metingen; ++i) { // the first pair uncounted
+        const auto a = meetStart(programma.string(), platform);
+        const auto b = meetStart((prefix / "bin" / "alfabolotto").string(), alsGebruiker);
+        if (!a || !b) {
+            tabel(wat, "no first frame", "within 10 %", false);
+            return;
+        }
+        if (i > 0) {
+            bouw.push_back(*a);
+            geinstalleerd.push_back(*b);
+        }
+    }
+    std::sort(bouw.begin(), bouw.end());
+    std::sort(geinstalleerd.begin(), geinstalleerd.end());
+    const double b = bouw[bouw.size() / 2], g = geinstalleerd[geinstalleerd.size() / 2];
+    std::printf("%s: build tree median %.1f ms, installed median %.1f ms\n", platform.naam.c_str(), b, g);
+    tabel(wat, opmaak("%.0f ms / %.0f ms", g, b) + opmaak(" = %+.0f %%", (g / b - 1.0) * 100.0), "within 10 %",
+          g <= b * 1.10);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -179,6 +219,8 @@ int main(int argc, char **argv)
         }
         rapport(platform, *uitslag);
     }
+    if (argc <= 1)
+        vergelijkInstallatie(hier.parent_path(), programma, map, platforms.front());
     if (xvfb)
         xvfb->stop();
     fs::remove_all(map, fout);

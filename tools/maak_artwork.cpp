@@ -212,6 +212,7 @@ public:
     explicit Uitvoer(const QString &root)
         : m_afbeeldingen(root + QStringLiteral("/assets/images"))
         , m_data(root + QStringLiteral("/assets/Data"))
+        , m_pictogrammen(root + QStringLiteral("/assets/pictogram"))
     {}
 
     bool maakMappen() const { return QDir().mkpath(m_afbeeldingen.path()) && QDir().mkpath(m_data.path()); }
@@ -222,6 +223,13 @@ public:
         if (gDetail > 1)
             bestand.insert(bestand.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(gDetail));
         bewaar(m_afbeeldingen.filePath(bestand), beeld, "PNG", -1);
+    }
+
+    // assets/pictogram/alfabolotto-<maat>.png, for the icon theme.
+    void pictogram(int maat, const QImage &beeld)
+    {
+        QDir().mkpath(m_pictogrammen.path());
+        bewaar(m_pictogrammen.filePath(QStringLiteral("alfabolotto-%1.png").arg(maat)), beeld, "PNG", -1);
     }
 
     void jpeg(const QString &naam, const QImage &beeld)
@@ -244,6 +252,7 @@ private:
 
     QDir m_afbeeldingen;
     QDir m_data;
+    QDir m_pictogrammen;
     int m_fouten = 0;
 };
 
@@ -808,6 +817,54 @@ void tekenLogo(QPainter &p)
     p.restore();
 }
 
+// The program's icon in a 180 x 180 space, drawn at any size: the logo's three letter tiles,
+// larger and without the name, on its dark red plate in its gold frame.
+QImage pictogramBeeld(int maat)
+{
+    QImage beeld = nieuwBeeld(maat, maat);
+    QPainter p(&beeld);
+    zetKwaliteit(p);
+    p.scale(maat / 180.0, maat / 180.0);
+    const QRectF vlak(5, 5, 170, 170);
+    QLinearGradient achter(vlak.topLeft(), vlak.bottomLeft());
+    achter.setColorAt(0.0, QColor(125, 12, 12));
+    achter.setColorAt(1.0, QColor(40, 0, 0));
+    p.setPen(QPen(metaal(vlak, QColor(255, 236, 140), QColor(150, 96, 10)), 7));
+    p.setBrush(achter);
+    p.drawRoundedRect(vlak, 32, 32);
+    struct Tegel {
+        QPointF midden;
+        double draai;
+        QColor kleur;
+        const char *letter;
+    };
+    const std::array<Tegel, 3> tegels{{
+        {{50, 98}, -12, QColor(215, 45, 35), "A"},
+        {{90, 82}, 0, QColor(235, 165, 0), "B"},
+        {{130, 98}, 12, QColor(35, 105, 215), "C"},
+    }};
+    const QFont font = lettertype("Comic Sans MS", 44);
+    for (const Tegel &tegel : tegels) {
+        p.save();
+        p.translate(tegel.midden);
+        p.rotate(tegel.draai);
+        const QRectF steen(-30, -30, 60, 60);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 110));
+        p.drawRoundedRect(steen.translated(3, 4), 10, 10);
+        QLinearGradient verloop(steen.topLeft(), steen.bottomLeft());
+        verloop.setColorAt(0.0, tegel.kleur.lighter(135));
+        verloop.setColorAt(1.0, tegel.kleur.darker(125));
+        p.setPen(QPen(Qt::white, 3));
+        p.setBrush(verloop);
+        p.drawRoundedRect(steen, 10, 10);
+        tekenOmrandeTekst(p, tekstPad(QString::fromLatin1(tegel.letter), font, QPointF(0, 1)), Qt::white,
+                          QColor(30, 0, 0), 5.0);
+        p.restore();
+    }
+    return beeld;
+}
+
 QImage logoBeeld()
 {
     QImage beeld = nieuwBeeld(180, 150);
@@ -1349,6 +1406,10 @@ void maakAlles(Uitvoer &uit)
     uit.png(QStringLiteral("instellingen.png"), instellingenBeeld());
     uit.png(QStringLiteral("minimaliseer.png"), minimaliseerBeeld());
     uit.png(QStringLiteral("cursor.png"), cursorBeeld());
+    // The window's icon, and the desktop's in every size of the icon theme.
+    uit.png(QStringLiteral("pictogram.png"), pictogramBeeld(256));
+    for (const int maat : {48, 64, 128, 256, 512})
+        uit.pictogram(maat, pictogramBeeld(maat));
 }
 
 // What a scaled-up main window and its dialogs show, for screens up to 3 times the design.

@@ -100,19 +100,22 @@ std::optional<int> WoordLengte(std::string_view bestandsnaam)
     return std::nullopt;
 }
 
-std::vector<std::string> LijstBestanden(const std::string &folder)
+std::vector<std::string> LijstBestanden(const LijstMappen &mappen)
 {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
-    std::error_code error;
-    fs::directory_iterator it(folder, error);
-    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError))
-            continue;
-        const std::string name = it->path().filename().string();
-        if (name.size() > 4 && compareIgnoringCase(std::string_view(name).substr(name.size() - 4), ".lst") == 0)
-            names.push_back(name);
+    for (const std::string &folder : {mappen.eigen, mappen.meegeleverd}) {
+        std::error_code error;
+        fs::directory_iterator it(folder, error);
+        for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+            std::error_code typeError;
+            if (!it->is_regular_file(typeError))
+                continue;
+            const std::string name = it->path().filename().string();
+            if (name.size() > 4 && compareIgnoringCase(std::string_view(name).substr(name.size() - 4), ".lst") == 0
+                && std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+        }
     }
     std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
         const int order = compareIgnoringCase(a, b);

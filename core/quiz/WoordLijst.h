@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quiz/LijstMappen.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -51,8 +53,8 @@ private:
 // digit 1 to 9 there has no usable length: nullopt.
 std::optional<int> WoordLengte(std::string_view bestandsnaam);
 
-// The names of the "*.lst" files in folder (the extension in any letter case), in
-// alphabetical order; an empty list when the folder cannot be read.
-std::vector<std::string> LijstBestanden(const std::string &folder);
+// The names of the "*.lst" files in both folders, each once (the extension in any letter case),
+// in alphabetical order; a folder that cannot be read adds none.
+std::vector<std::string> LijstBestanden(const LijstMappen &mappen);
 
 } // namespace core

@@ -17,12 +17,12 @@ std::int32_t woordPunten(std::string_view woord, const LetterWaardeTabel &letter
     return punten;
 }
 
-ControleUitslag ControleerWoorden(const std::vector<std::string> &woorden, const std::string &map,
+ControleUitslag ControleerWoorden(const std::vector<std::string> &woorden, const LijstMappen &mappen,
                                   const LetterWaardeTabel &letterWaarde)
 {
     ControleUitslag uitslag;
     uitslag.woorden.reserve(woorden.size());
-    WoordZoeker zoeker(map);
+    WoordZoeker zoeker(mappen);
     for (const std::string &woord : woorden) {
         const ZoekUitslag zoek = zoeker.zoek(woord);
         WoordControle controle;

@@ -43,7 +43,7 @@ struct ControleUitslag {
 };
 
 // ControleerWoorden: every word of the list looked up and scored.
-ControleUitslag ControleerWoorden(const std::vector<std::string> &woorden, const std::string &map,
+ControleUitslag ControleerWoorden(const std::vector<std::string> &woorden, const LijstMappen &mappen,
                                   const LetterWaardeTabel &letterWaarde);
 
 // Shown once after the check when lists were missing; empty when none were.

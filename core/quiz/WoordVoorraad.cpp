@@ -40,11 +40,11 @@ std::string duizendtallen(std::size_t aantal)
 
 } // namespace
 
-WoordVoorraad WoordVoorraad::laad(const std::string &map)
+WoordVoorraad WoordVoorraad::laad(const LijstMappen &mappen)
 {
     WoordVoorraad voorraad;
     for (int lengte = KortsteWoord; lengte <= LangsteWoord; ++lengte) {
-        const auto inhoud = readFile(woordLijstPad(map, lengte));
+        const auto inhoud = readFile(woordLijstPad(mappen, lengte));
         if (!inhoud)
             continue;
         std::string_view rest(*inhoud);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quiz/LijstMappen.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,8 +21,8 @@ struct VoorraadWoord {
 class WoordVoorraad
 {
 public:
-    // The lists of `map`; a list that is missing or unreadable adds no words.
-    static WoordVoorraad laad(const std::string &map);
+    // The lists read from `mappen`; a list that is missing or unreadable adds no words.
+    static WoordVoorraad laad(const LijstMappen &mappen);
 
     const std::vector<VoorraadWoord> &woorden() const { return m_woorden; }
     std::size_t aantal() const { return m_woorden.size(); }

@@ -102,21 +102,21 @@ bool zoekAlsRegel(std::string_view lijst, std::string_view woord)
 
 } // namespace
 
-std::string woordLijstPad(const std::string &map, int lengte)
+std::string woordLijstPad(const LijstMappen &mappen, int lengte)
 {
-    return map + "/Woord-" + std::to_string(lengte) + ".lst";
+    return mappen.pad("Woord-" + std::to_string(lengte) + ".lst");
 }
 
 bool staatInLijst(std::string_view lijst, std::string_view woord1252) { return zoekAlsRegel(lijst, woord1252); }
 
-ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord) { return WoordZoeker(map).zoek(woord); }
+ZoekUitslag ZoekWoord(const LijstMappen &mappen, std::string_view woord) { return WoordZoeker(mappen).zoek(woord); }
 
 ZoekUitslag WoordZoeker::zoek(std::string_view woord)
 {
     const int lengte = int(utf8Tekens(woord).size());
     auto plek = m_lijsten.find(lengte);
     if (plek == m_lijsten.end())
-        plek = m_lijsten.emplace(lengte, leesLijst(woordLijstPad(m_map, lengte))).first;
+        plek = m_lijsten.emplace(lengte, leesLijst(woordLijstPad(m_mappen, lengte))).first;
     const std::optional<std::string> &lijst = plek->second;
     if (!lijst)
         return ZoekUitslag::LijstOntbreekt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quiz/LijstMappen.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -19,24 +21,24 @@ enum class ZoekUitslag {
     LijstOntbreekt, // no list for this length could be read; the word counts as not found
 };
 
-// folder/Woord-<lengte>.lst
-std::string woordLijstPad(const std::string &map, int lengte);
+// Woord-<lengte>.lst, the operator's edited copy or the shipped one.
+std::string woordLijstPad(const LijstMappen &mappen, int lengte);
 
 // The word (UTF-8) in the list of its length in characters.
-ZoekUitslag ZoekWoord(const std::string &map, std::string_view woord);
+ZoekUitslag ZoekWoord(const LijstMappen &mappen, std::string_view woord);
 
 // Many words looked up at once, as at the end of a game: each list is read once, on the first
 // word of its length, and kept for the words after it.
 class WoordZoeker
 {
 public:
-    explicit WoordZoeker(std::string map)
-        : m_map(std::move(map))
+    explicit WoordZoeker(LijstMappen mappen)
+        : m_mappen(std::move(mappen))
     {}
     ZoekUitslag zoek(std::string_view woord);
 
 private:
-    std::string m_map;
+    LijstMappen m_mappen;
     std::map<int, std::optional<std::string>> m_lijsten; // by word length; nullopt: unreadable
 };
 

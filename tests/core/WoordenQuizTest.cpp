@@ -6,6 +6,8 @@
 #include "core/quiz/BesteWoorden.h"
 #include "core/quiz/QuizRad.h"
 #include "core/quiz/WoordInvoer.h"
+#include "core/quiz/WoordLijst.h"
+#include "core/quiz/WoordZoeken.h"
 #include "core/quiz/ZonderAccenten.h"
 #include "core/RandomSource.h"
 
@@ -49,6 +51,22 @@ TEST(WoordVoorraad, HoldsTheWordsALookupCanFindInUpperCaseAndNothingElse)
     for (const VoorraadWoord &w : voorraad.woorden())
         woorden.push_back(w.woord);
     EXPECT_EQ(woorden, (std::vector<std::string>{"KAT", "RAK", "GEIT"}));
+}
+
+// An installed program reads a list from the operator's folder once it was saved there, the
+// shipped one otherwise; the editor offers the lists of both, each once.
+TEST(LijstMappen, AnEditedListIsReadFromTheOperatorsFolderTheOthersFromTheShippedOne)
+{
+    TempDir eigen, meegeleverd;
+    schrijf(meegeleverd.pad / "Woord-3.lst", "KAT\r\n");
+    schrijf(meegeleverd.pad / "Woord-4.lst", "GEIT\r\n");
+    schrijf(eigen.pad / "Woord-3.lst", "RAK\r\n");
+    const LijstMappen mappen(eigen.pad.string(), meegeleverd.pad.string());
+    EXPECT_EQ(ZoekWoord(mappen, "rak"), ZoekUitslag::Gevonden);
+    EXPECT_EQ(ZoekWoord(mappen, "kat"), ZoekUitslag::NietGevonden) << "the edited list stands for the shipped one";
+    EXPECT_EQ(ZoekWoord(mappen, "geit"), ZoekUitslag::Gevonden);
+    EXPECT_EQ(ZoekWoord(mappen, "vogel"), ZoekUitslag::LijstOntbreekt);
+    EXPECT_EQ(LijstBestanden(mappen), (std::vector<std::string>{"Woord-3.lst", "Woord-4.lst"}));
 }
 
 // The search, against every listed word put to the quiz's own entry check, on letters drawn

@@ -5,13 +5,19 @@
 #include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/DialoogTonen.h"
 #include "ui/toolkit/KlikLabel.h"
+#include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Twips.h"
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace ui {
+
+namespace {
+constexpr int BestandenHoogte = 1080; // twips under the about text for where the files are
+} // namespace
 
 QString aboutTekst()
 {
@@ -22,7 +28,7 @@ QString aboutTekst()
         QStringLiteral("on my special website...") + QString::fromLatin1(core::Algemeen::WebAdres),
         QStringLiteral("or mail to... info@alfabolotto.nl"),
         QString(),
-        QStringLiteral("December 2026"),
+        QStringLiteral("Versie %1, December 2026").arg(QStringLiteral(ALFABO_VERSIE)),
     };
     return regels.join(QStringLiteral("\r\n"));
 }
@@ -32,7 +38,7 @@ AboutForm::AboutForm(Main &main)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About Me..."));
-    zetVensterMaat(this, 6300, 2850);
+    zetVensterMaat(this, 6300, 2850 + BestandenHoogte);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(190, 200, 230));
@@ -60,6 +66,26 @@ AboutForm::AboutForm(Main &main)
     plaats(m_cancelKnop, 5010, 1890, 990, 360);
     connect(m_cancelKnop, &widgets::VistaButton::Click, this, &QDialog::reject);
     m_cancelKnop->setFocus();
+
+    // Below: where this computer keeps the program's files, to find them or take them along.
+    m_bestanden = maakLabel(this, bestandenTekst(main.omgeving().plekken),
+                            widgets::designFont(QStringLiteral("Arial"), 8.25), QColor(64, 64, 64));
+    m_bestanden->setObjectName(QStringLiteral("BestandenLabel"));
+    m_bestanden->setWordWrap(true);
+    m_bestanden->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_bestanden->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    plaats(m_bestanden, 180, 2460, 5940, BestandenHoogte - 120);
+}
+
+QString bestandenTekst(const Bestandsplekken &plekken)
+{
+    QStringList regels{
+        QStringLiteral("Instellingen: %1").arg(QDir::toNativeSeparators(plekken.instellingenPad())),
+        QStringLiteral("Scores en bewerkte woordenlijsten: %1").arg(QDir::toNativeSeparators(plekken.dataMap))};
+    if (plekken.meegeleverdeData != plekken.dataMap)
+        regels << QStringLiteral("Meegeleverde woordenlijsten: %1")
+                      .arg(QDir::toNativeSeparators(plekken.meegeleverdeData));
+    return regels.join(QLatin1Char('\n'));
 }
 
 void toonAboutForm(Main &main)

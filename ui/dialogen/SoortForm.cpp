@@ -133,7 +133,7 @@ void SoortForm::okGeklikt()
 
     const bool quiz = m_option1[1]->isChecked();
     const QString pad =
-        m_main.omgeving().dataMap() + (quiz ? QStringLiteral("/rad-2.jpg") : QStringLiteral("/rad-1.jpg"));
+        m_main.omgeving().plekken.dataBestand(quiz ? QStringLiteral("rad-2.jpg") : QStringLiteral("rad-1.jpg"));
     const auto detail = detailBron(quiz ? QStringLiteral("rad-quiz.png") : QStringLiteral("rad-bingo.png"));
     if (!m_main.radPic()->laadPicture(pad, detail)) {
         m_main.omgeving().dialogen.melding(this, QStringLiteral("Kan gekozen afbeelding niet laden!"),

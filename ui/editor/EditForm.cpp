@@ -136,7 +136,7 @@ widgets::VistaButton *EditForm::maakKnop(const QString &naam, const QString &cap
 
 void EditForm::VulLijstKeuze()
 {
-    const std::vector<std::string> namen = core::LijstBestanden(m_omgeving.dataMap().toStdString());
+    const std::vector<std::string> namen = core::LijstBestanden(m_omgeving.plekken.lijstMappen());
     {
         // The list is loaded once below, not once per entry on the way.
         const QSignalBlocker stil(m_combo1);
@@ -164,7 +164,8 @@ void EditForm::LaadWoordenlijst(const QString &naam)
     zetKnoppen(false);
     {
         BezigAanwijzer bezig;
-        m_lijstGelezen = m_lijst.LaadWoordenlijst(QDir(m_omgeving.dataMap()).filePath(naam).toStdString());
+        m_lijstGelezen =
+            m_lijst.LaadWoordenlijst(QFile::encodeName(m_omgeving.plekken.dataBestand(naam)).toStdString());
         QStringList woorden;
         woorden.reserve(qsizetype(m_lijst.count()));
         for (const std::string &woord : m_lijst.words())

@@ -127,9 +127,9 @@ QString HelpRegel::regelTekst(const QString &aantalWoorden) const
     return regel.replace(QStringLiteral("{woorden}"), aantalWoorden);
 }
 
-QString HelpSchermen::aantalWoorden(const QString &dataMap)
+QString HelpSchermen::aantalWoorden(const core::LijstMappen &mappen)
 {
-    const core::WoordVoorraad voorraad = core::WoordVoorraad::laad(QFile::encodeName(dataMap).toStdString());
+    const core::WoordVoorraad voorraad = core::WoordVoorraad::laad(mappen);
     return QString::fromStdString(core::ruimAantalWoorden(voorraad.aantal()));
 }
 
@@ -182,7 +182,7 @@ void HelpSchermen::tekenHelpPic2()
     m_helpPic2->wis();
     tekenPaneelRand(*m_helpPic2);
     m_helpPic2->paintPicture(QImage(QStringLiteral(":/images/quiz-help.png")), 320, 220, 315, 253);
-    drukTekst(*m_helpPic2, QuizTekst, aantalWoorden(m_main.omgeving().dataMap()));
+    drukTekst(*m_helpPic2, QuizTekst, aantalWoorden(m_main.omgeving().plekken.lijstMappen()));
 }
 
 QImage HelpSchermen::kaartPlaatje(int kaart) { return QImage(QStringLiteral(":/images/kaart%1.png").arg(kaart)); }

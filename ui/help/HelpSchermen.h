@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/quiz/LijstMappen.h"
+
 #include <QColor>
 #include <QImage>
 #include <QObject>
@@ -59,7 +61,7 @@ public:
 
     static QImage kaartPlaatje(int kaart);
     // The number of words of the lists in the folder, as the quiz help gives it ("ruim 101.000").
-    static QString aantalWoorden(const QString &dataMap);
+    static QString aantalWoorden(const core::LijstMappen &mappen);
 
     // The lines of `HelpPic` and `HelpPic2`, in the order they are printed.
     static std::span<const HelpRegel> bingoRegels();

@@ -28,6 +28,7 @@ const char *Gebruik = "Gebruik:\n"
                       "  alfabolotto --kaarten uniek|random|breed|4x4 --paginas N --pdf BESTAND [--middenstuk]\n"
                       "                                    N kaartbladen in een PDF-bestand, zonder venster\n"
                       "  alfabolotto --kaart CODE NUMMER   de letters van kaart NUMMER van het blad met die code\n"
+                      "  alfabolotto --version             de versie van het programma\n"
                       "  alfabolotto --help                deze uitleg\n";
 
 void schrijf(std::FILE *naar, const QString &tekst)
@@ -112,6 +113,8 @@ std::optional<int> voerOpdrachtregelUit(int argc, char **argv)
     opties.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     opties.addOption(help);
+    const QCommandLineOption versie(QStringList{QStringLiteral("version"), QStringLiteral("v")});
+    opties.addOption(versie);
     opties.addOption({QStringLiteral("kaarten"), QString(), QStringLiteral("soort")});
     opties.addOption({QStringLiteral("paginas"), QString(), QStringLiteral("N")});
     opties.addOption({QStringLiteral("pdf"), QString(), QStringLiteral("bestand")});
@@ -122,6 +125,10 @@ std::optional<int> voerOpdrachtregelUit(int argc, char **argv)
                                    .arg(opties.unknownOptionNames().value(0, argumenten.last())));
     if (opties.isSet(help)) {
         schrijf(stdout, QString::fromUtf8(Gebruik));
+        return Gelukt;
+    }
+    if (opties.isSet(versie)) {
+        schrijf(stdout, QStringLiteral("Alfabo Lotto %1\n").arg(QStringLiteral(ALFABO_VERSIE)));
         return Gelukt;
     }
     const QStringList rest = opties.positionalArguments();

@@ -20,6 +20,8 @@
 #include "widgets/Fonts.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QScreen>
 
 #include <csignal>
@@ -33,6 +35,10 @@ int startProgramma(int argc, char **argv)
         return *afloop;
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgrammaTitel);
+    QApplication::setApplicationVersion(QStringLiteral(ALFABO_VERSIE));
+    // The desktop entry the window belongs to, and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.alfabolotto.AlfaboLotto"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/pictogram.png")));
     installeerNederlands(app);
 
     EnigeInstantie instantie;
@@ -55,12 +61,20 @@ int startProgramma(int argc, char **argv)
     // A speech service that dies while a call is sent to it must not take the program along.
     std::signal(SIGPIPE, SIG_IGN);
     QtSpraak spraak;
-    Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, spraak, QCoreApplication::applicationDirPath()};
+    Omgeving omgeving{algemeen,
+                      klok,
+                      toeval,
+                      dialogen,
+                      wachter,
+                      spraak,
+                      Bestandsplekken::voor(QCoreApplication::applicationDirPath())};
+    // An installed program's folders in the user's home are made on its first start.
+    omgeving.plekken.maakMappen();
     // What saves that were cut off (a crash, a power cut) left behind; no other program
     // is saving now.
     if (instantie.heeftSlot()) {
-        core::removeStaleTemporaryFiles(omgeving.programmaMap.toStdString());
-        core::removeStaleTemporaryFiles(omgeving.dataMap().toStdString());
+        core::removeStaleTemporaryFiles(QFile::encodeName(omgeving.plekken.instellingenMap).toStdString());
+        core::removeStaleTemporaryFiles(QFile::encodeName(omgeving.dataMap()).toStdString());
     }
 
     const Voorkeuren voorkeuren = Voorkeuren::lees();

@@ -188,8 +188,7 @@ void QuizSpel::ControleerWoorden()
     core::ControleUitslag uitslag;
     {
         BezigAanwijzer bezig;
-        const std::string map = QFile::encodeName(m_omgeving.dataMap()).toStdString();
-        uitslag = core::ControleerWoorden(lijst->woorden(), map, algemeen.LetterWaarde);
+        uitslag = core::ControleerWoorden(lijst->woorden(), m_omgeving.plekken.lijstMappen(), algemeen.LetterWaarde);
     }
     for (std::size_t rij = 0; rij < uitslag.woorden.size(); ++rij)
         lijst->zetControle(int(rij), uitslag.woorden[rij]);
@@ -282,8 +281,8 @@ void QuizSpel::toonBesteWoorden()
     std::vector<core::BestWoord> beste;
     {
         BezigAanwijzer bezig;
-        const std::string map = QFile::encodeName(m_omgeving.dataMap()).toStdString();
-        beste = core::besteWoorden(core::WoordVoorraad::laad(map), algemeen.QuizLetters, algemeen.LetterWaarde);
+        beste = core::besteWoorden(core::WoordVoorraad::laad(m_omgeving.plekken.lijstMappen()), algemeen.QuizLetters,
+                                   algemeen.LetterWaarde);
     }
     std::set<std::string> gevonden;
     const QuizWoordenLijst *lijst = m_scherm.listView1();

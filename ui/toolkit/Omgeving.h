@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/toolkit/Bestandsplekken.h"
+
 #include <QString>
 
 namespace core {
@@ -14,7 +16,7 @@ class Dialogen;
 class Spraak;
 class Wachter;
 
-// What every window of the program is given: the shared state, the program's folder and
+// What every window of the program is given: the shared state, where its files are and
 // the seams that tests replace (clock, random source, message boxes, waiting, the voice).
 struct Omgeving {
     core::Algemeen &algemeen;
@@ -23,10 +25,10 @@ struct Omgeving {
     Dialogen &dialogen;
     Wachter &wachter;
     Spraak &spraak;
-    QString programmaMap; // the folder of the executable: Alfabolotto.ini and Data/ live here
+    Bestandsplekken plekken; // Alfabolotto.ini and Data/: beside the program, or in the user's folders
 
-    QString dataMap() const { return programmaMap + QStringLiteral("/Data"); }
-    QString instellingenPad() const { return programmaMap + QStringLiteral("/Alfabolotto.ini"); }
+    QString dataMap() const { return plekken.dataMap; }
+    QString instellingenPad() const { return plekken.instellingenPad(); }
 };
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "core/quiz/WoordZoeken.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <cstring>
@@ -90,4 +91,24 @@ TEST_F(EditFormTest, AnUnreadableListIsNeverSavedOverAndAFailedSaveKeepsTheOldFi
     const std::string map = test.omgeving.dataMap().toStdString();
     EXPECT_EQ(core::ZoekWoord(map, "bosbessen"), core::ZoekUitslag::Gevonden); // at once for the quiz
     EXPECT_EQ(core::ZoekWoord(map, groteLijstWoord(999999)), core::ZoekUitslag::Gevonden);
+}
+
+// Installed, the program opens a shipped list from where it was installed and saves it among the
+// user's files, where the quiz reads it from then on; the shipped list stays as it came.
+TEST_F(EditFormTest, AnInstalledProgramSavesAListAmongTheUsersFilesAndKeepsTheShippedOne)
+{
+    schrijf(QStringLiteral("Woord-3.lst"), "KAT\r\n");
+    QTemporaryDir gebruiker;
+    Bestandsplekken &plekken = test.omgeving.plekken;
+    const QString meegeleverd = plekken.dataMap;
+    plekken.meegeleverdeData = meegeleverd;
+    plekken.dataMap = gebruiker.filePath(QStringLiteral("alfabolotto/Data"));
+    ASSERT_TRUE(plekken.maakMappen());
+    EditForm form(*main);
+    ASSERT_EQ(form.combo1()->currentText(), QStringLiteral("Woord-3.lst"));
+    voegToe(form, QStringLiteral("rak"));
+    emit form.saveKnop()->Click();
+    EXPECT_EQ(leesBestand(plekken.dataMap + QStringLiteral("/Woord-3.lst")), QByteArray("KAT\r\nRAK\r\n"));
+    EXPECT_EQ(leesBestand(meegeleverd + QStringLiteral("/Woord-3.lst")), QByteArray("KAT\r\n"));
+    EXPECT_EQ(core::ZoekWoord(plekken.lijstMappen(), "rak"), core::ZoekUitslag::Gevonden);
 }

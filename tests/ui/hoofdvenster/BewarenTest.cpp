@@ -5,6 +5,7 @@
 
 #include "core/quiz/ScorelijstBewaring.h"
 #include "ui/bingo/BingoBord.h"
+#include "ui/dialogen/AboutForm.h"
 #include "ui/hoofdvenster/EnigeInstantie.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/quiz/QuizScherm.h"
@@ -188,4 +189,33 @@ TEST(BewarenHoofdvenster, ARoundCutOffIsTakenUpAtTheNextStartUntilAConfirmedExit
     ASSERT_EQ(test.dialogen.meldingen.size(), 1u);
     EXPECT_TRUE(test.dialogen.meldingen[0].tekst.contains(QStringLiteral("beschadigd")));
     EXPECT_EQ(naFout, leeg);
+}
+
+// Beside the program while its Data is there to be written; an installed program (bin/ beside
+// share/alfabolotto/Data) keeps its files in the user's folders and reads what it ships from
+// share until the user has a copy. The about box tells where they are.
+TEST(Bestandsplekken, BesideTheProgramOrInstalledInTheUsersFoldersWithTheShippedDataFromShare)
+{
+    QTemporaryDir map;
+    for (const char *pad : {"boom/Data", "prefix/bin", "prefix/share/alfabolotto/Data"})
+        ASSERT_TRUE(QDir(map.path()).mkpath(QString::fromLatin1(pad)));
+    const Bestandsplekken boom = Bestandsplekken::voor(map.filePath(QStringLiteral("boom")));
+    EXPECT_EQ(std::tuple(boom.inGebruikersmappen, boom.instellingenPad(), boom.dataMap, boom.meegeleverdeData),
+              std::tuple(false, map.filePath(QStringLiteral("boom/Alfabolotto.ini")),
+                         map.filePath(QStringLiteral("boom/Data")), map.filePath(QStringLiteral("boom/Data"))));
+    const Bestandsplekken geinstalleerd = Bestandsplekken::voor(map.filePath(QStringLiteral("prefix/bin")));
+    const QString gedeeld = map.filePath(QStringLiteral("prefix/share/alfabolotto/Data"));
+    EXPECT_EQ(std::tuple(geinstalleerd.inGebruikersmappen, geinstalleerd.instellingenPad(), geinstalleerd.dataMap,
+                         geinstalleerd.meegeleverdeData),
+              std::tuple(true, qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/alfabolotto/Alfabolotto.ini"),
+                         qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/alfabolotto/Data"), gedeeld));
+    QFile(gedeeld + QStringLiteral("/rad-1.jpg")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(geinstalleerd.dataBestand(QStringLiteral("rad-1.jpg")), gedeeld + QStringLiteral("/rad-1.jpg"));
+    ASSERT_TRUE(geinstalleerd.maakMappen());
+    QFile(geinstalleerd.dataMap + QStringLiteral("/rad-1.jpg")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(geinstalleerd.dataBestand(QStringLiteral("rad-1.jpg")),
+              geinstalleerd.dataMap + QStringLiteral("/rad-1.jpg"));
+    for (const QString &pad : {geinstalleerd.instellingenPad(), geinstalleerd.dataMap, gedeeld})
+        EXPECT_TRUE(bestandenTekst(geinstalleerd).contains(pad)) << pad.toStdString();
+    QDir(geinstalleerd.dataMap).removeRecursively();
 }

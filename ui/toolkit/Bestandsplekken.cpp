@@ -1,0 +1,53 @@
+#include "ui/toolkit/Bestandsplekken.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace ui {
+
+namespace {
+
+// Where an installed program's Data lies from its bin folder (GNUInstallDirs: bin and share).
+const QString GedeeldeData = QStringLiteral("../share/alfabolotto/Data");
+
+} // namespace
+
+Bestandsplekken::Bestandsplekken(const QString &map)
+    : programmaMap(map)
+    , instellingenMap(map)
+    , dataMap(map + QStringLiteral("/Data"))
+    , meegeleverdeData(dataMap)
+{}
+
+Bestandsplekken Bestandsplekken::voor(const QString &programmaMap)
+{
+    Bestandsplekken plekken(programmaMap);
+    const QFileInfo naast(plekken.dataMap);
+    if (naast.isDir() && naast.isWritable() && QFileInfo(programmaMap).isWritable())
+        return plekken;
+    plekken.inGebruikersmappen = true;
+    plekken.instellingenMap =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/alfabolotto");
+    plekken.dataMap =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/alfabolotto/Data");
+    const QString gedeeld = QDir::cleanPath(QDir(programmaMap).filePath(GedeeldeData));
+    if (!naast.isDir() && QFileInfo(gedeeld).isDir())
+        plekken.meegeleverdeData = gedeeld;
+    return plekken;
+}
+
+QString Bestandsplekken::dataBestand(const QString &naam) const
+{
+    return QString::fromStdString(lijstMappen().pad(QFile::encodeName(naam).toStdString()));
+}
+
+core::LijstMappen Bestandsplekken::lijstMappen() const
+{
+    return {QFile::encodeName(dataMap).toStdString(), QFile::encodeName(meegeleverdeData).toStdString()};
+}
+
+bool Bestandsplekken::maakMappen() const { return QDir().mkpath(instellingenMap) && QDir().mkpath(dataMap); }
+
+} // namespace ui
