@@ -49,6 +49,9 @@ start_programma() {
 }
 instellingen=$home/.config/alfabolotto/Alfabolotto.ini
 scores=$home/.local/share/alfabolotto/Data/Scorelijst.lib
+plekken=$(env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" "${als[@]}" "$prefix/bin/alfabolotto" --bestanden)
+[[ $plekken == *"Instellingen: $instellingen"* && $plekken == *"woordenlijsten: $(dirname "$scores")"* &&
+    $plekken == *"Meegeleverde woordenlijsten: $prefix/share/alfabolotto/Data"* ]] || fail "--bestanden said: $plekken"
 
 start_programma "$prefix/bin/alfabolotto"
 schermafdruk geinstalleerd

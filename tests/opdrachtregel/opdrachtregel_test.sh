@@ -2,7 +2,7 @@
 # The program's modes without a window: --kaarten writes sheets to a PDF with "Blad CODE" on
 # every page, --kaart CODE 1 gives exactly the letters printed on card 1 of that page (read back
 # from the PDF with pdftotext), and wrong input gives a Dutch message with exit code 1 or the
-# usage with exit code 2.
+# usage with exit code 2; --version gives the project's version.
 # Usage: opdrachtregel_test.sh <alfabolotto executable>
 set -u
 programma=$1
@@ -55,6 +55,10 @@ verwacht_afloop 2 "Gebruik:" --kaarten ruit --paginas 1 --pdf "$werk/x.pdf"
 verwacht_afloop 2 "Gebruik:" --kaart 2252GAK
 verwacht_afloop 2 "Gebruik:" --onbekend
 verwacht_afloop 0 "--kaart CODE NUMMER" --help
+# The project's one version, as the package and the about box have it.
+versie=$(sed -n 's/^project(AlfaboLotto VERSION \([0-9.]*\) .*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+[[ -n "$versie" ]] || fout "no version in CMakeLists.txt"
+verwacht_afloop 0 "Alfabo Lotto $versie" --version
 
 [[ $status == 0 ]] && echo "The sheets carry their codes and --kaart gives the printed cards"
 exit $status

@@ -10,7 +10,6 @@
 #include "widgets/Fonts.h"
 #include "widgets/VistaButton.h"
 
-#include <QDir>
 #include <QLabel>
 
 namespace ui {
@@ -68,24 +67,13 @@ AboutForm::AboutForm(Main &main)
     m_cancelKnop->setFocus();
 
     // Below: where this computer keeps the program's files, to find them or take them along.
-    m_bestanden = maakLabel(this, bestandenTekst(main.omgeving().plekken),
+    m_bestanden = maakLabel(this, main.omgeving().plekken.omschrijving(),
                             widgets::designFont(QStringLiteral("Arial"), 8.25), QColor(64, 64, 64));
     m_bestanden->setObjectName(QStringLiteral("BestandenLabel"));
     m_bestanden->setWordWrap(true);
     m_bestanden->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_bestanden->setTextInteractionFlags(Qt::TextSelectableByMouse);
     plaats(m_bestanden, 180, 2460, 5940, BestandenHoogte - 120);
-}
-
-QString bestandenTekst(const Bestandsplekken &plekken)
-{
-    QStringList regels{
-        QStringLiteral("Instellingen: %1").arg(QDir::toNativeSeparators(plekken.instellingenPad())),
-        QStringLiteral("Scores en bewerkte woordenlijsten: %1").arg(QDir::toNativeSeparators(plekken.dataMap))};
-    if (plekken.meegeleverdeData != plekken.dataMap)
-        regels << QStringLiteral("Meegeleverde woordenlijsten: %1")
-                      .arg(QDir::toNativeSeparators(plekken.meegeleverdeData));
-    return regels.join(QLatin1Char('\n'));
 }
 
 void toonAboutForm(Main &main)

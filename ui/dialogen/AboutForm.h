@@ -11,12 +11,9 @@ class VistaButton;
 namespace ui {
 
 class Main;
-struct Bestandsplekken;
 
 // The about text: seven lines, each ended from the next by CR LF.
 QString aboutTekst();
-// Where the settings, the scores and the word lists are kept, a line each.
-QString bestandenTekst(const Bestandsplekken &plekken);
 
 // `AboutForm`: a picture, the about text and a close button, and below them where the program
 // keeps its files. It reads and changes no settings.

@@ -5,6 +5,7 @@
 #include "core/RandomSource.h"
 #include "print/PdfTarget.h"
 #include "print/PrintJob.h"
+#include "ui/toolkit/Bestandsplekken.h"
 #include "widgets/Fonts.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ const char *Gebruik = "Gebruik:\n"
                       "  alfabolotto --kaarten uniek|random|breed|4x4 --paginas N --pdf BESTAND [--middenstuk]\n"
                       "                                    N kaartbladen in een PDF-bestand, zonder venster\n"
                       "  alfabolotto --kaart CODE NUMMER   de letters van kaart NUMMER van het blad met die code\n"
+                      "  alfabolotto --bestanden           waar de instellingen, scores en woordenlijsten staan\n"
                       "  alfabolotto --version             de versie van het programma\n"
                       "  alfabolotto --help                deze uitleg\n";
 
@@ -115,6 +117,8 @@ std::optional<int> voerOpdrachtregelUit(int argc, char **argv)
     opties.addOption(help);
     const QCommandLineOption versie(QStringList{QStringLiteral("version"), QStringLiteral("v")});
     opties.addOption(versie);
+    const QCommandLineOption bestanden(QStringLiteral("bestanden"));
+    opties.addOption(bestanden);
     opties.addOption({QStringLiteral("kaarten"), QString(), QStringLiteral("soort")});
     opties.addOption({QStringLiteral("paginas"), QString(), QStringLiteral("N")});
     opties.addOption({QStringLiteral("pdf"), QString(), QStringLiteral("bestand")});
@@ -129,6 +133,12 @@ std::optional<int> voerOpdrachtregelUit(int argc, char **argv)
     }
     if (opties.isSet(versie)) {
         schrijf(stdout, QStringLiteral("Alfabo Lotto %1\n").arg(QStringLiteral(ALFABO_VERSIE)));
+        return Gelukt;
+    }
+    if (opties.isSet(bestanden)) {
+        const QCoreApplication app(argc, argv);
+        schrijf(stdout,
+                Bestandsplekken::voor(QCoreApplication::applicationDirPath()).omschrijving() + QLatin1Char('\n'));
         return Gelukt;
     }
     const QStringList rest = opties.positionalArguments();

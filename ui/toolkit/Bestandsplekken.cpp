@@ -48,6 +48,15 @@ core::LijstMappen Bestandsplekken::lijstMappen() const
     return {QFile::encodeName(dataMap).toStdString(), QFile::encodeName(meegeleverdeData).toStdString()};
 }
 
+QString Bestandsplekken::omschrijving() const
+{
+    QStringList regels{QStringLiteral("Instellingen: %1").arg(QDir::toNativeSeparators(instellingenPad())),
+                       QStringLiteral("Scores en bewerkte woordenlijsten: %1").arg(QDir::toNativeSeparators(dataMap))};
+    if (meegeleverdeData != dataMap)
+        regels << QStringLiteral("Meegeleverde woordenlijsten: %1").arg(QDir::toNativeSeparators(meegeleverdeData));
+    return regels.join(QLatin1Char('\n'));
+}
+
 bool Bestandsplekken::maakMappen() const { return QDir().mkpath(instellingenMap) && QDir().mkpath(dataMap); }
 
 } // namespace ui

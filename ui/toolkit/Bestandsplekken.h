@@ -30,6 +30,8 @@ struct Bestandsplekken {
     // A shipped file of Data (a picture, a word list), or the operator's copy of it.
     QString dataBestand(const QString &naam) const;
     core::LijstMappen lijstMappen() const;
+    // Where the settings, the scores and the word lists are kept, a line each, for the operator.
+    QString omschrijving() const;
     // Makes the folders written to; false when one of them cannot be made.
     bool maakMappen() const;
 };

@@ -427,11 +427,8 @@ TEST_F(Venster, KChecksAClaimedCardOverTheBoardAndEscapeReturnsToItUnchanged)
 // when nothing is said.
 TEST_F(Venster, EveryLetterIsCalledWhenItLandsAndSpeechChangesNothingOfTheDraw)
 {
-    TestOmgeving stil;
-    GeplandToeval zelfdeToeval{1};
-    Omgeving stilleOmgeving{stil.algemeen, stil.klok,   zelfdeToeval,   stil.dialogen,
-                            stil.wachter,  stil.spraak, stil.map.path()};
-    Main zonderSpraak{stilleOmgeving, QSize(1280, 800)};
+    TestOmgeving stil(1); // the same seed
+    Main zonderSpraak{stil.omgeving, QSize(1280, 800)};
     Voorkeuren uit;
     uit.spraakAan = false;
     zonderSpraak.zetVoorkeuren(uit);

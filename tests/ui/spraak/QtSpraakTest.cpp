@@ -13,8 +13,6 @@
 
 #include <memory>
 
-using ui::QtSpraak;
-
 namespace {
 
 // Points the engine at a socket in a folder of the test's own.
@@ -35,13 +33,12 @@ struct Spraakdienst : ::testing::Test {
 
 TEST_F(Spraakdienst, WithoutAServiceTheVoiceStaysSilentAndSaysWhy)
 {
-    QtSpraak spraak;
+    ui::QtSpraak spraak;
     QSignalSpy gewijzigd(&spraak, &ui::Spraak::toestandGewijzigd);
     spraak.zeg(QStringLiteral("A van Antonn"));
     ASSERT_TRUE(gewijzigd.wait(10000));
     EXPECT_TRUE(spraak.waaromStil().contains(QStringLiteral("speech-dispatcher"))) << spraak.waaromStil().toStdString();
     EXPECT_TRUE(spraak.stemmen().isEmpty());
-    spraak.zeg(QStringLiteral("B van Bernard")); // tried again later, silently
 }
 
 // Every call returns while the engine's thread hangs in the service; after a while the reason
@@ -52,7 +49,7 @@ TEST_F(Spraakdienst, AServiceThatNeverAnswersHoldsNothingUpAndIsTold)
     ASSERT_TRUE(dienst.listen(adres));
     QList<QLocalSocket *> verbindingen; // kept open, never answered
     QObject::connect(&dienst, &QLocalServer::newConnection, [&] { verbindingen << dienst.nextPendingConnection(); });
-    auto spraak = std::make_unique<QtSpraak>();
+    auto spraak = std::make_unique<ui::QtSpraak>();
     for (const char letter : {'A', 'B', 'C'})
         spraak->zeg(QStringLiteral("%1 van ...").arg(QLatin1Char(letter)));
     spraak->stelIn({QStringLiteral("Dutch"), 2, 50});
