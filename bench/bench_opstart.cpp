@@ -7,10 +7,13 @@
 // fork/exec to the moment that line arrives. This is done headless (offscreen) and, when
 // Xvfb is installed, on a real X server (xcb). One uncounted start first warms the disk cache.
 //
-// Idle: from one second after the first frame, the processor time of all its threads over
-// 10 s (its process CPU clock; utime + stime of /proc/<pid>/stat where that is refused).
+// After the first frame the speech engine starts on its own thread: the processor time of the
+// 5 s after the frame is reported on its own. Idle: from then on, the processor time of all its
+// threads over 10 s (utime + stime of /proc/<pid>/stat).
 // Memory: VmHWM of /proc/<pid>/status at the end of the idle run.
 // Targets: start-up under 300 ms, idle under 1 % of one core, peak memory under 120 MB.
+// Then the installed program (cmake --install, its files in a home of its own) against the
+// build tree's, started in turn: within 10 %.
 //
 // Usage: bench_opstart [alfabolotto executable] [Data folder]
 //   (defaults: ../bin/alfabolotto beside this program, assets/Data of the source tree)
@@ -48,6 +51,7 @@ constexpr double StartDoelMs = 300.0;
 constexpr double RustDoelProcent = 1.0;
 constexpr double GeheugenDoelMB = 120.0;
 constexpr double RustSeconden = 10.0;
+constexpr int NaOpstartSeconden = 5; // after the first frame, before the idle measurement
 
 struct Platform {
     std::string naam; // "offscreen" or "xcb"
@@ -57,6 +61,7 @@ struct Platform {
 struct StartUitslag {
     std::vector<double> ms; // the counted starts, sorted
     double rustProcent = -1;
+    double naOpstartSeconden = -1; // CPU in the seconds after the first frame
     double piekMB = -1; // MB, 10^6 bytes
     double rssMB = -1;
 };
@@ -95,12 +100,16 @@ std::optional<StartUitslag> meet(const std::string &programma, const Platform &p
     Kind kind;
     if (!meetStart(programma, platform, &kind))
         return std::nullopt;
-    const auto rustig = Klok::now() + std::chrono::seconds(1);
+    // The speech engine starts on its own thread after the first frame (Qt's speech-dispatcher
+    // plugin reads every voice of every language); that one-time work is counted apart.
+    const double cpuEersteFrame = processorSeconden(kind.pid);
+    const auto rustig = Klok::now() + std::chrono::seconds(NaOpstartSeconden);
     while (Klok::now() < rustig) {
         leegPijp(kind);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     const double cpuVoor = processorSeconden(kind.pid);
+    uitslag.naOpstartSeconden = cpuVoor - cpuEersteFrame;
     const auto begin = Klok::now();
     while (msSinds(begin) < RustSeconden * 1000.0) {
         leegPijp(kind);
@@ -124,6 +133,8 @@ void rapport(const Platform &platform, const StartUitslag &u)
                 platform.naam.c_str(), RustSeconden, u.rustProcent, u.piekMB, u.rssMB);
     tabel("Start-up to first frame (" + platform.naam + ", median / worst of " + std::to_string(u.ms.size()) + ")",
           opmaak("%.0f ms / %.0f ms", mediaan, slechtste), "median < 300 ms", mediaan < StartDoelMs);
+    tabel("CPU in the 5 s after the first frame: the speech engine starting on its thread (" + platform.naam + ")",
+          opmaak("%.2f s", u.naOpstartSeconden), "< 2 s, once", u.naOpstartSeconden >= 0 && u.naOpstartSeconden < 2.0);
     tabel("Idle CPU, main window with its clock (" + platform.naam + ", 10 s)",
           opmaak("%.2f %% of one core", u.rustProcent), "< 1 % of one core",
           u.rustProcent >= 0 && u.rustProcent < RustDoelProcent);
