@@ -10,7 +10,15 @@
 #include "ui/toolkit/Wachter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+// The bytes of a file, or "<ontbreekt>".
+inline QByteArray leesBestand(const QString &pad)
+{
+    QFile bestand(pad);
+    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray("<ontbreekt>");
+}
 
 // Everything a window needs, with a manual clock, a seeded random source, scripted
 // boxes, instant waits, a voice that writes down and a fresh program folder (with an empty Data folder).

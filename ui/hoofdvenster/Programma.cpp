@@ -70,6 +70,7 @@ int startProgramma(int argc, char **argv)
                       Bestandsplekken::voor(QCoreApplication::applicationDirPath())};
     // An installed program's folders in the user's home are made on its first start.
     omgeving.plekken.maakMappen();
+    omgeving.plekken.neemOverVanNaastHetProgramma();
     // What saves that were cut off (a crash, a power cut) left behind; no other program
     // is saving now.
     if (instantie.heeftSlot()) {

@@ -59,4 +59,19 @@ QString Bestandsplekken::omschrijving() const
 
 bool Bestandsplekken::maakMappen() const { return QDir().mkpath(instellingenMap) && QDir().mkpath(dataMap); }
 
+void Bestandsplekken::neemOverVanNaastHetProgramma() const
+{
+    if (!inGebruikersmappen)
+        return;
+    const Bestandsplekken naast(programmaMap);
+    const std::pair<QString, QString> bestanden[] = {
+        {naast.instellingenPad(), instellingenPad()},
+        {naast.dataMap + QStringLiteral("/Scorelijst.lib"), dataMap + QStringLiteral("/Scorelijst.lib")},
+        {naast.dataMap + QStringLiteral("/Ronde.dat"), dataMap + QStringLiteral("/Ronde.dat")}};
+    for (const auto &[van, naar] : bestanden) {
+        if (QFileInfo::exists(van) && !QFileInfo::exists(naar))
+            QFile::copy(van, naar);
+    }
+}
+
 } // namespace ui

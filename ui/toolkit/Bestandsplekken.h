@@ -34,6 +34,10 @@ struct Bestandsplekken {
     QString omschrijving() const;
     // Makes the folders written to; false when one of them cannot be made.
     bool maakMappen() const;
+    // For a copy of the program whose folder can no longer be written: the settings, the scores
+    // and the round kept beside it are copied to the user's folders where these have none yet,
+    // so that nothing the operator had is lost.
+    void neemOverVanNaastHetProgramma() const;
 };
 
 } // namespace ui

@@ -32,12 +32,6 @@ inline bool operator==(const ScriptedDialogen::Melding &a, const ScriptedDialoge
 }
 inline void PrintTo(const ScriptedDialogen::Melding &melding, std::ostream *os) { *os << melding.tekst.toStdString(); }
 
-inline QByteArray leesBestand(const QString &pad)
-{
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray("<ontbreekt>");
-}
-
 // Installed printers whose jobs are recorded; document `weiger` of a job is refused, as by a
 // printer that goes off line.
 struct NepPrinters : print::Printers {

@@ -210,4 +210,17 @@ TEST(Bestandsplekken, BesideTheProgramOrInstalledInTheUsersFoldersWithTheShipped
                          qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/alfabolotto/Data"), gedeeld));
     for (const QString &pad : {geinstalleerd.instellingenPad(), geinstalleerd.dataMap, gedeeld})
         EXPECT_TRUE(geinstalleerd.omschrijving().contains(pad)) << pad.toStdString();
+
+    // What a copy kept beside it goes to the user's folders, but never over what the user has.
+    const QString naast = map.filePath(QStringLiteral("prefix/bin")), scores = QStringLiteral("/Scorelijst.lib");
+    ASSERT_TRUE(geinstalleerd.maakMappen() && QDir(naast).mkpath(QStringLiteral("Data")));
+    for (const auto &[pad, inhoud] : {std::pair{naast + QStringLiteral("/Alfabolotto.ini"), "oud"},
+                                      {naast + QStringLiteral("/Data") + scores, "oud"},
+                                      {geinstalleerd.dataMap + scores, "eigen"}}) {
+        QFile bestand(pad);
+        ASSERT_TRUE(bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) > 0);
+    }
+    geinstalleerd.neemOverVanNaastHetProgramma();
+    EXPECT_EQ(std::pair(leesBestand(geinstalleerd.instellingenPad()), leesBestand(geinstalleerd.dataMap + scores)),
+              std::pair(QByteArray("oud"), QByteArray("eigen")));
 }
