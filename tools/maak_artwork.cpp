@@ -763,6 +763,36 @@ QImage printerBeeld(int maat)
 // ---------------------------------------------------------------------------------------
 // Logo and small pictures
 
+// The logo's three letter tiles A, B and C, red, gold and blue, at these centres, the outer two
+// turned outwards by draai degrees; a tile is 48 x 48 times schaal.
+void tekenTegels(QPainter &p, const std::array<QPointF, 3> &middens, double draai, double schaal)
+{
+    const std::array<std::pair<QColor, const char *>, 3> tegels{
+        {{QColor(215, 45, 35), "A"}, {QColor(235, 165, 0), "B"}, {QColor(35, 105, 215), "C"}}};
+    const QFont font = lettertype("Comic Sans MS", int(36 * schaal));
+    for (std::size_t i = 0; i < tegels.size(); ++i) {
+        const auto &[kleur, letter] = tegels[i];
+        p.save();
+        p.translate(middens[i]);
+        p.rotate((double(i) - 1.0) * draai);
+        p.scale(schaal, schaal);
+        const QRectF steen(-24, -24, 48, 48);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 110));
+        p.drawRoundedRect(steen.translated(2.5, 3), 8, 8);
+        QLinearGradient verloop(steen.topLeft(), steen.bottomLeft());
+        verloop.setColorAt(0.0, kleur.lighter(135));
+        verloop.setColorAt(1.0, kleur.darker(125));
+        p.setPen(QPen(Qt::white, 2.5));
+        p.setBrush(verloop);
+        p.drawRoundedRect(steen, 8, 8);
+        p.scale(1.0 / schaal, 1.0 / schaal);
+        tekenOmrandeTekst(p, tekstPad(QString::fromLatin1(letter), font, QPointF(0, 1)), Qt::white, QColor(30, 0, 0),
+                          4.0 * schaal);
+        p.restore();
+    }
+}
+
 // The logo in a 180 x 150 space: three letter tiles and the program's name in the gold
 // of the game title.
 void tekenLogo(QPainter &p)
@@ -776,36 +806,7 @@ void tekenLogo(QPainter &p)
     p.setBrush(achter);
     p.drawRoundedRect(vlak, 18, 18);
 
-    struct Tegel {
-        QPointF midden;
-        double draai;
-        QColor kleur;
-        const char *letter;
-    };
-    const std::array<Tegel, 3> tegels{{
-        {{46, 58}, -10, QColor(215, 45, 35), "A"},
-        {{90, 52}, 0, QColor(235, 165, 0), "B"},
-        {{134, 58}, 10, QColor(35, 105, 215), "C"},
-    }};
-    const QFont font = lettertype("Comic Sans MS", 36);
-    for (const Tegel &tegel : tegels) {
-        p.save();
-        p.translate(tegel.midden);
-        p.rotate(tegel.draai);
-        const QRectF steen(-24, -24, 48, 48);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 110));
-        p.drawRoundedRect(steen.translated(2.5, 3), 8, 8);
-        QLinearGradient verloop(steen.topLeft(), steen.bottomLeft());
-        verloop.setColorAt(0.0, tegel.kleur.lighter(135));
-        verloop.setColorAt(1.0, tegel.kleur.darker(125));
-        p.setPen(QPen(Qt::white, 2.5));
-        p.setBrush(verloop);
-        p.drawRoundedRect(steen, 8, 8);
-        tekenOmrandeTekst(p, tekstPad(QString::fromLatin1(tegel.letter), font, QPointF(0, 1)), Qt::white,
-                          QColor(30, 0, 0), 4.0);
-        p.restore();
-    }
+    tekenTegels(p, {QPointF(46, 58), QPointF(90, 52), QPointF(134, 58)}, 10, 1.0);
 
     // The name fills the width under the tiles.
     QFont naamFont = lettertype("Comic Sans MS", 30);
@@ -832,36 +833,7 @@ QImage pictogramBeeld(int maat)
     p.setPen(QPen(metaal(vlak, QColor(255, 236, 140), QColor(150, 96, 10)), 7));
     p.setBrush(achter);
     p.drawRoundedRect(vlak, 32, 32);
-    struct Tegel {
-        QPointF midden;
-        double draai;
-        QColor kleur;
-        const char *letter;
-    };
-    const std::array<Tegel, 3> tegels{{
-        {{50, 98}, -12, QColor(215, 45, 35), "A"},
-        {{90, 82}, 0, QColor(235, 165, 0), "B"},
-        {{130, 98}, 12, QColor(35, 105, 215), "C"},
-    }};
-    const QFont font = lettertype("Comic Sans MS", 44);
-    for (const Tegel &tegel : tegels) {
-        p.save();
-        p.translate(tegel.midden);
-        p.rotate(tegel.draai);
-        const QRectF steen(-30, -30, 60, 60);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 110));
-        p.drawRoundedRect(steen.translated(3, 4), 10, 10);
-        QLinearGradient verloop(steen.topLeft(), steen.bottomLeft());
-        verloop.setColorAt(0.0, tegel.kleur.lighter(135));
-        verloop.setColorAt(1.0, tegel.kleur.darker(125));
-        p.setPen(QPen(Qt::white, 3));
-        p.setBrush(verloop);
-        p.drawRoundedRect(steen, 10, 10);
-        tekenOmrandeTekst(p, tekstPad(QString::fromLatin1(tegel.letter), font, QPointF(0, 1)), Qt::white,
-                          QColor(30, 0, 0), 5.0);
-        p.restore();
-    }
+    tekenTegels(p, {QPointF(50, 98), QPointF(90, 82), QPointF(130, 98)}, 12, 1.25);
     return beeld;
 }
 
