@@ -588,6 +588,23 @@ void symboolInstellingen(QPainter &p, const QColor &inkt, const QColor &)
     p.drawPath(tandwiel(QPointF(24, 24), 15.5, 11, 5, 8));
 }
 
+void symboolZaalscherm(QPainter &p, const QColor &inkt, const QColor &plaat)
+{
+    // A small screen before a large one: the operator's and the hall's.
+    p.setPen(Qt::NoPen);
+    p.setBrush(inkt);
+    p.drawRoundedRect(QRectF(16, 8, 26, 18), 2.5, 2.5);
+    p.drawRect(QRectF(27, 26, 4, 5));
+    p.drawRoundedRect(QRectF(22, 30, 14, 3), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(6, 22, 17, 12), 2, 2);
+    p.drawRoundedRect(QRectF(3, 34, 23, 4), 1.5, 1.5);
+    if (plaat.alpha() > 0) {
+        p.setBrush(plaat);
+        p.drawRect(QRectF(19, 11, 20, 12));
+        p.drawRect(QRectF(8.5, 24.5, 12, 7));
+    }
+}
+
 void symboolAfdrukken(QPainter &p, const QColor &inkt, const QColor &plaat)
 {
     // A printer with a printed sheet coming out.
@@ -1343,7 +1360,8 @@ void maakAlles(Uitvoer &uit)
         QColor plaat;
         Symbool symbool;
     };
-    const std::array<MenuIcoon, 11> iconen{{
+    const std::array<MenuIcoon, 12> iconen{{
+        {"knop7-zaalscherm.png", QColor(60, 70, 160), symboolZaalscherm},
         {"knop1-nieuwe-ronde.png", QColor(40, 160, 70), symboolNieuweRonde},
         {"knop2-scorelijst.png", QColor(225, 140, 0), symboolScorelijst},
         {"knop3-meer-software.png", QColor(35, 105, 210), symboolWeb},
@@ -1391,7 +1409,8 @@ void maakDetails(Uitvoer &uit)
         gDetail = detail;
         uit.png(QStringLiteral("rad-bingo.png"), radBeeld(kBingoRad, bingoStijl(), 600));
         uit.png(QStringLiteral("rad-quiz.png"), radBeeld(kQuizRad, quizStijl(), 600));
-        const std::array<std::pair<const char *, std::pair<QColor, Symbool>>, 11> iconen{{
+        const std::array<std::pair<const char *, std::pair<QColor, Symbool>>, 12> iconen{{
+            {"knop7-zaalscherm.png", {QColor(60, 70, 160), symboolZaalscherm}},
             {"knop1-nieuwe-ronde.png", {QColor(40, 160, 70), symboolNieuweRonde}},
             {"knop2-scorelijst.png", {QColor(225, 140, 0), symboolScorelijst}},
             {"knop3-meer-software.png", {QColor(35, 105, 210), symboolWeb}},

@@ -48,6 +48,11 @@ bool Bedieningstoetsen::eventFilter(QObject *object, QEvent *event)
             m_acties.wisselVolledigScherm();
         return true;
     }
+    if (toets->key() == Qt::Key_F10 && toets->modifiers() == Qt::NoModifier && m_acties.wisselZaalscherm) {
+        if (ingedrukt && !toets->isAutoRepeat())
+            m_acties.wisselZaalscherm();
+        return true;
+    }
     if (toets->key() == Qt::Key_K && toets->modifiers() == Qt::NoModifier && !isTekstInvoer(object)
         && m_acties.trekkenKan() && m_acties.kaartControleren) {
         if (ingedrukt && !toets->isAutoRepeat())

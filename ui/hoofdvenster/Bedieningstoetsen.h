@@ -23,6 +23,7 @@ public:
         std::function<void()> trekLetter; // ignored during a draw by the round itself
         std::function<void()> wisselVolledigScherm;
         std::function<void()> kaartControleren; // K, in the bingo game
+        std::function<void()> wisselZaalscherm; // F10
     };
 
     // Listens to the whole application for keys meant for this window (or the stage showing it).

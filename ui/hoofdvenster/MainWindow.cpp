@@ -22,12 +22,12 @@
 #include "ui/hoofdvenster/MenuBalk.h"
 #include "ui/quiz/QuizScherm.h"
 #include "ui/quiz/ScoreForm.h"
+#include "ui/spraak/Spraak.h"
 #include "ui/toolkit/Beelden.h"
 #include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/KlikLabel.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Randen.h"
-#include "ui/spraak/Spraak.h"
 #include "ui/toolkit/Twips.h"
 #include "ui/toolkit/Wachter.h"
 #include "ui/toolkit/WebPagina.h"
@@ -36,6 +36,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -109,7 +110,14 @@ Main::Main(Omgeving &omgeving, QSize scherm, QWidget *parent)
     m_toetsen = new Bedieningstoetsen(*this,
                                       {[this] { return m_omgeving.algemeen.SpelSoort == core::SpelSoort::Bingo; },
                                        [this] { trekLetter(); }, [this] { wisselVolledigScherm(); },
-                                       [this] { kaartControleren(); }});
+                                       [this] { kaartControleren(); }, [this] { wisselZaalscherm(); }});
+    // The hall's screen can only be switched on with a second screen.
+    const auto toonZaalschermKnop = [this] {
+        m_menuPic->knop(MenuActie::Zaalscherm)->setVisible(QGuiApplication::screens().size() > 1);
+    };
+    toonZaalschermKnop();
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, toonZaalschermKnop);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, toonZaalschermKnop);
 
     // 8. - 10. Shared state, letter values, settings file.
     core::Algemeen &algemeen = m_omgeving.algemeen;
@@ -321,6 +329,7 @@ void Main::bewaarRonde()
     // A round that cannot be kept is only a round that cannot be taken up after a crash; the
     // game goes on without a message at every draw.
     core::writeFileAtomically(rondePad().toStdString(), core::rondeBestandTekst(m_ronde->stand()));
+    emit rondeGewijzigd();
 }
 
 QString Main::hervatRonde()
@@ -367,13 +376,22 @@ void Main::wisselVolledigScherm()
 void Main::zetVoorkeuren(const Voorkeuren &voorkeuren)
 {
     const bool weergave = voorkeuren.passendOpScherm != m_voorkeuren.passendOpScherm
-        || voorkeuren.beeldscherm != m_voorkeuren.beeldscherm;
+        || voorkeuren.beeldscherm != m_voorkeuren.beeldscherm || voorkeuren.zaalschermAan != m_voorkeuren.zaalschermAan
+        || voorkeuren.zaalscherm != m_voorkeuren.zaalscherm;
     m_voorkeuren = voorkeuren;
     m_pic->zetMarkering(voorkeuren.nieuwsteLetterMarkeren);
     m_omgeving.spraak.stelIn(voorkeuren.spraak);
     // Later, from the event loop: the window that shows the settings dialog may be replaced.
     if (weergave)
         QTimer::singleShot(0, this, [this] { emit voorkeurenGewijzigd(m_voorkeuren); });
+}
+
+void Main::wisselZaalscherm()
+{
+    Voorkeuren voorkeuren = m_voorkeuren;
+    voorkeuren.zaalschermAan = !voorkeuren.zaalschermAan;
+    voorkeuren.bewaar();
+    zetVoorkeuren(voorkeuren);
 }
 
 void Main::zetSchaal(qreal schaal)
@@ -431,6 +449,9 @@ void Main::menuActie(MenuActie actie)
         if (bingo)
             kaartControleren();
         return; // the card takes the keyboard
+    case MenuActie::Zaalscherm:
+        wisselZaalscherm();
+        break;
     }
     // The keyboard is the window's again, not the button's.
     if (isVisible())

@@ -79,6 +79,8 @@ public:
     void zetVenster(QWidget *venster);
     QWidget *venster() const { return m_venster; }
     void wisselVolledigScherm();
+    // The hall's screen on or off (F10 and its menu button), remembered for the next start.
+    void wisselZaalscherm();
     // The scale the window is shown at; pictures shown as they are follow it.
     void zetSchaal(qreal schaal);
     bool isAfgesloten() const { return m_afsluitenBevestigd; }
@@ -90,6 +92,8 @@ public:
 signals:
     // New preferences from the settings dialog, already stored.
     void voorkeurenGewijzigd(const Voorkeuren &voorkeuren);
+    // After every draw and new round.
+    void rondeGewijzigd();
 
 public:
     void toonKlok();

@@ -22,6 +22,7 @@ constexpr MenuKnop MenuKnoppen[] = {
     {MenuActie::SpelSoort, "knop4-spelsoort.png", " Alfabo Lotto / Woorden Quiz "},
     {MenuActie::Instellingen, "knop5-instellingen.png", " Instellingen "},
     {MenuActie::Afdrukken, "knop6-afdrukken.png", " Afdrukken Bingo Formulieren "},
+    {MenuActie::Zaalscherm, "knop7-zaalscherm.png", " Zaalscherm Aan / Uit (F10) "},
     {MenuActie::Woordenlijst, "knop8-woordenlijst.png", " Quiz Woorden Toevoegen / Verwijderen "},
     {MenuActie::Help, "knop9-help.png", " Help "},
     {MenuActie::KaartControleren, "knop10-kaart-controleren.png", " Kaart Controleren (K) "},

@@ -18,6 +18,7 @@ enum class MenuActie {
     SpelSoort = 4,
     Instellingen = 5,
     Afdrukken = 6,
+    Zaalscherm = 7, // shown only with two or more screens
     Woordenlijst = 8,
     Help = 9,
     KaartControleren = 10,

@@ -1,7 +1,9 @@
 #include "ui/hoofdvenster/Weergave.h"
 
+#include "ui/hoofdvenster/Bedieningspaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/Podium.h"
+#include "ui/hoofdvenster/Zaalscherm.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -28,11 +30,22 @@ Weergave::Weergave(Main &main)
     : m_main(main)
 {
     connect(qGuiApp, &QGuiApplication::screenAdded, this, &Weergave::schermenVeranderd);
-    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Weergave::schermenVeranderd);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, [this](QScreen *weg) {
+        // Off the hall at once: Qt would move the window onto the operator's screen.
+        if (m_zaal && m_zaal->screen() == weg) {
+            m_zaal->hide();
+            m_paneel->hide();
+        }
+        schermenVeranderd();
+    });
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Weergave::schermenVeranderd);
 }
 
-Weergave::~Weergave() = default;
+Weergave::~Weergave()
+{
+    m_paneel.reset();
+    m_zaal.reset(); // before the stage, whose scene it shows
+}
 
 QWidget *Weergave::venster() const
 {
@@ -51,6 +64,34 @@ void Weergave::toon(const Voorkeuren &voorkeuren)
     }
     m_podium->zetPassend(voorkeuren.passendOpScherm);
     plaatsOpScherm();
+    m_zaalAan = voorkeuren.zaalschermAan;
+    m_gekozenZaal = voorkeuren.zaalscherm;
+    plaatsZaalscherm();
+}
+
+void Weergave::plaatsZaalscherm()
+{
+    QScreen *zaal = nullptr;
+    for (QScreen *scherm : m_schermen()) {
+        if (scherm != m_scherm && (!zaal || scherm->name() == m_gekozenZaal))
+            zaal = scherm;
+    }
+    if (!m_zaalAan || !zaal) {
+        if (m_zaal) {
+            m_zaal->hide();
+            m_paneel->hide();
+        }
+        return;
+    }
+    if (!m_zaal) {
+        m_zaal = std::make_unique<Zaalscherm>(m_main, *m_podium->scene());
+        m_paneel = std::make_unique<Bedieningspaneel>(m_main, *m_zaal);
+    }
+    m_gekozenZaal = zaal->name(); // it comes back there when it was disconnected
+    m_zaal->toonOp(zaal);
+    m_paneel->plaatsOp(m_scherm ? m_scherm->geometry() : venster()->geometry());
+    m_paneel->show();
+    m_paneel->raise();
 }
 
 void Weergave::plaatsOpScherm()
@@ -73,6 +114,7 @@ void Weergave::schermenVeranderd()
 {
     // Qt moves windows off a removed screen after this signal; the window follows a moment later.
     QTimer::singleShot(0, this, [this] {
+        plaatsZaalscherm();
         QScreen *voorkeur = schermMetNaam(m_gekozenScherm);
         if (!voorkeur || (voorkeur == m_scherm && venster()->geometry() == voorkeur->geometry()))
             return;

@@ -14,6 +14,8 @@ namespace {
 const QString PassendSleutel = QStringLiteral("scherm/passend");
 const QString BeeldschermSleutel = QStringLiteral("scherm/beeldscherm");
 const QString MarkerenSleutel = QStringLiteral("bingo/nieuwsteLetterMarkeren");
+const QString ZaalschermAanSleutel = QStringLiteral("zaalscherm/aan");
+const QString ZaalschermSleutel = QStringLiteral("zaalscherm/scherm");
 const QString SpraakAanSleutel = QStringLiteral("spraak/aan");
 const QString StemSleutel = QStringLiteral("spraak/stem");
 const QString SnelheidSleutel = QStringLiteral("spraak/snelheid");
@@ -41,6 +43,8 @@ Voorkeuren Voorkeuren::lees()
     voorkeuren.passendOpScherm = opgeslagen.value(PassendSleutel, voorkeuren.passendOpScherm).toBool();
     voorkeuren.beeldscherm = opgeslagen.value(BeeldschermSleutel).toString();
     voorkeuren.nieuwsteLetterMarkeren = opgeslagen.value(MarkerenSleutel, voorkeuren.nieuwsteLetterMarkeren).toBool();
+    voorkeuren.zaalschermAan = opgeslagen.value(ZaalschermAanSleutel, voorkeuren.zaalschermAan).toBool();
+    voorkeuren.zaalscherm = opgeslagen.value(ZaalschermSleutel).toString();
     voorkeuren.spraakAan = opgeslagen.value(SpraakAanSleutel, voorkeuren.spraakAan).toBool();
     SpraakKeuze &spraak = voorkeuren.spraak;
     spraak.stem = opgeslagen.value(StemSleutel).toString();
@@ -56,6 +60,8 @@ bool Voorkeuren::bewaar(QString *melding) const
     opgeslagen.setValue(PassendSleutel, passendOpScherm);
     opgeslagen.setValue(BeeldschermSleutel, beeldscherm);
     opgeslagen.setValue(MarkerenSleutel, nieuwsteLetterMarkeren);
+    opgeslagen.setValue(ZaalschermAanSleutel, zaalschermAan);
+    opgeslagen.setValue(ZaalschermSleutel, zaalscherm);
     opgeslagen.setValue(SpraakAanSleutel, spraakAan);
     opgeslagen.setValue(StemSleutel, spraak.stem);
     opgeslagen.setValue(SnelheidSleutel, spraak.snelheid);

@@ -12,6 +12,8 @@ struct Voorkeuren {
     bool passendOpScherm = true;        // the design fills the screen; off: 1:1 at the top left
     QString beeldscherm;                // the screen's name; empty: the primary screen
     bool nieuwsteLetterMarkeren = true; // a frame around the letter drawn last
+    bool zaalschermAan = false;         // the game also on a second screen, for the hall
+    QString zaalscherm;                 // that screen's name; empty: the first one not the operator's
     bool spraakAan = true;              // the drawn letters and the quiz result said aloud
     SpraakKeuze spraak;
 

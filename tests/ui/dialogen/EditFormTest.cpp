@@ -100,8 +100,7 @@ TEST_F(EditFormTest, AnInstalledProgramSavesAListAmongTheUsersFilesAndKeepsTheSh
     schrijf(QStringLiteral("Woord-3.lst"), "KAT\r\n");
     QTemporaryDir gebruiker;
     Bestandsplekken &plekken = test.omgeving.plekken;
-    const QString meegeleverd = plekken.dataMap;
-    plekken.meegeleverdeData = meegeleverd;
+    const QString meegeleverd = plekken.meegeleverdeData; // beside the program, as the test made it
     plekken.dataMap = gebruiker.filePath(QStringLiteral("alfabolotto/Data"));
     ASSERT_TRUE(plekken.maakMappen());
     EditForm form(*main);

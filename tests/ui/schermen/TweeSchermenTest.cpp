@@ -1,16 +1,27 @@
 // A laptop with a projector: the program opens full screen on the screen the operator chose,
-// remembered by name, and on the laptop's own screen when that one is not connected.
+// remembered by name, and on the laptop's own screen when that one is not connected; with the
+// hall's screen switched on, the game is shown on the other screen too.
 #include "support/MetHoofdvenster.h"
 
+#include "ui/bingo/BingoBord.h"
+#include "ui/bingo/LetterRadPaneel.h"
 #include "ui/dialogen/ConfigForm.h"
+#include "ui/hoofdvenster/Bedieningspaneel.h"
+#include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/MenuBalk.h"
 #include "ui/hoofdvenster/Podium.h"
 #include "ui/hoofdvenster/Weergave.h"
+#include "ui/hoofdvenster/Zaalscherm.h"
 #include "ui/toolkit/Voorkeuren.h"
 #include "widgets/VistaButton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 using namespace ui;
@@ -84,5 +95,103 @@ TEST_F(TweeSchermen, TheScreenChosenInTheSettingsIsRememberedAndTheWindowMovesTh
         QCoreApplication::processEvents();
         EXPECT_EQ(Voorkeuren::lees().beeldscherm, ander->name());
         EXPECT_EQ(weergave.podium()->geometry(), ander->geometry());
+    }
+}
+
+namespace {
+
+// The operator on the laptop, the hall's screen switched on: the beamer shows the game.
+struct MetZaal : TweeSchermen {
+    std::unique_ptr<Weergave> weergave;
+
+    void SetUp() override
+    {
+        TweeSchermen::SetUp();
+        weergave = std::make_unique<Weergave>(*main);
+        QObject::connect(main.get(), &Main::voorkeurenGewijzigd, weergave.get(), &Weergave::toon);
+        main->zetVoorkeuren(op(QStringLiteral("Laptop")));
+        weergave->toon(main->voorkeuren());
+        main->wisselZaalscherm(); // on
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(weergave->zaalscherm());
+    }
+    void TearDown() override
+    {
+        weergave.reset();
+        TweeSchermen::TearDown();
+    }
+    Zaalscherm &zaal() const { return *weergave->zaalscherm(); }
+    QImage zaalBeeld() const { return zaal().viewport()->grab().toImage(); }
+    void trek()
+    {
+        emit main->pic()->startKnop()->Click();
+        QCoreApplication::processEvents();
+    }
+    // The screens as the program is told of them: only the laptop, as with the cable pulled.
+    void metSchermen(std::function<QList<QScreen *>()> bron)
+    {
+        weergave->zetSchermenBron(std::move(bron));
+        weergave->schermenVeranderd();
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+// The hall sees the game full screen on the beamer, below the menu bar, with no pointer and
+// taking no input; a draw on the laptop shows on both, and the operator's panel lists it.
+// "Scherm zwart" blanks the hall's screen and brings back what it showed.
+TEST_F(MetZaal, TheHallSeesTheGameOnTheOtherScreenEveryDrawAtOnceAndABlankScreenForABreak)
+{
+    EXPECT_EQ(std::tuple(weergave->podium()->geometry(), zaal().geometry(), zaal().isFullScreen()),
+              std::tuple(geometrie(QStringLiteral("Laptop")), geometrie(QStringLiteral("Beamer")), true));
+    EXPECT_EQ(zaal().getoondDeel().top(), main->menuPic()->geometry().bottom() + 1);
+    EXPECT_EQ(std::pair(zaal().viewport()->cursor().shape(), zaal().isInteractive()),
+              std::pair(Qt::BlankCursor, false));
+    const QImage voor = zaalBeeld();
+    trek();
+    const QImage na = zaalBeeld();
+    EXPECT_NE(na, voor);
+    EXPECT_TRUE(
+        weergave->bedieningspaneel()->letters()->text().endsWith(QStringLiteral("(1): ") + main->radPic()->letter()));
+    weergave->bedieningspaneel()->zwartKnop()->click();
+    QImage zwart(na.size(), na.format());
+    zwart.fill(Qt::black);
+    EXPECT_EQ(zaalBeeld(), zwart);
+    weergave->bedieningspaneel()->zwartKnop()->click();
+    EXPECT_EQ(zaalBeeld(), na);
+    emit weergave->bedieningspaneel()->trekKnop()->clicked();
+    EXPECT_EQ(test.algemeen.LetterTeller, 2) << "a draw from the panel is the game's next draw";
+}
+
+// A dialog of the operator's, here the settings, opens on the laptop only.
+TEST_F(MetZaal, DialogsOpenOnTheOperatorsScreenOnly)
+{
+    QString scherm;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialoog = QApplication::activeModalWidget();
+        scherm = dialoog ? dialoog->screen()->name() : QStringLiteral("geen dialoog");
+        if (dialoog)
+            dialoog->close();
+    });
+    main->menuActie(MenuActie::Instellingen);
+    EXPECT_EQ(scherm.toStdString(), "Laptop");
+}
+
+// A pulled cable takes the hall's screen away, not the game; it comes back on the beamer. F10
+// switches it off and on, remembered.
+TEST_F(MetZaal, TheHallsScreenGoesWithItsCableAndComesBackAndF10SwitchesIt)
+{
+    QScreen *laptop = schermMetNaam(QStringLiteral("Laptop"));
+    metSchermen([laptop] { return QList<QScreen *>{laptop}; });
+    EXPECT_FALSE(zaal().isVisible() || weergave->bedieningspaneel()->isVisible());
+    trek();
+    EXPECT_EQ(test.algemeen.LetterTeller, 1);
+    metSchermen(&QGuiApplication::screens);
+    EXPECT_EQ(std::pair(zaal().isVisible(), zaal().geometry()), std::pair(true, geometrie(QStringLiteral("Beamer"))));
+    for (const bool aan : {false, true}) {
+        QTest::keyClick(weergave->podium(), Qt::Key_F10);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(std::pair(zaal().isVisible(), Voorkeuren::lees().zaalschermAan), std::pair(aan, aan));
     }
 }
