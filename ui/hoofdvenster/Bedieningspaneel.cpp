@@ -12,7 +12,8 @@
 namespace ui {
 
 Bedieningspaneel::Bedieningspaneel(Main &main, Zaalscherm &zaal)
-    : QWidget(&main, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    // A window of its own, not a child of the main window: the hall's screen shows that one.
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_main(main)
 {
     setObjectName(QStringLiteral("Bedieningspaneel"));

@@ -1,5 +1,6 @@
 #include "ui/hoofdvenster/Zaalscherm.h"
 
+#include "core/Schermpassing.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/hoofdvenster/MenuBalk.h"
 
@@ -65,10 +66,22 @@ void Zaalscherm::resizeEvent(QResizeEvent *event)
 
 void Zaalscherm::drawForeground(QPainter *painter, const QRectF &rect)
 {
-    if (m_zwart)
+    if (m_zwart) {
         painter->fillRect(rect, Qt::black);
+        return;
+    }
+    // The menu bar is the operator's.
+    const QRectF stage = scene()->sceneRect();
+    painter->fillRect(QRectF(stage.left(), stage.top(), stage.width(), getoondDeel().top() - stage.top()), Qt::black);
 }
 
-void Zaalscherm::pasAan() { fitInView(getoondDeel(), Qt::KeepAspectRatio); }
+void Zaalscherm::pasAan()
+{
+    // Scaled as the stage scales the design to a screen, so that on a screen of the stage's size
+    // every picture drawn for the stage serves here as it is.
+    const qreal schaal = core::pasOntwerpOp(viewport()->width(), viewport()->height()).schaal;
+    setTransform(QTransform::fromScale(schaal, schaal));
+    centerOn(getoondDeel().center());
+}
 
 } // namespace ui

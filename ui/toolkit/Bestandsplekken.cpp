@@ -25,7 +25,7 @@ Bestandsplekken Bestandsplekken::voor(const QString &programmaMap)
 {
     Bestandsplekken plekken(programmaMap);
     const QFileInfo naast(plekken.dataMap);
-    if (naast.isDir() && naast.isWritable() && QFileInfo(programmaMap).isWritable())
+    if (naast.isDir() && naast.isWritable())
         return plekken;
     plekken.inGebruikersmappen = true;
     plekken.instellingenMap =

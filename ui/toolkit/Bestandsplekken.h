@@ -8,8 +8,8 @@ namespace ui {
 
 // Where the program keeps its files.
 //
-// Beside the program, as always, while the folder there holds Data and may be written (a
-// build tree, an unpacked copy). An installed program keeps the operator's files in the
+// Beside the program, as always, while the Data folder there may be written (a build tree, an
+// unpacked copy). An installed program keeps the operator's files in the
 // user's folders instead: Alfabolotto.ini in $XDG_CONFIG_HOME/alfabolotto/, the high-score
 // list, the round and the word lists as edited in $XDG_DATA_HOME/alfabolotto/Data/. The word
 // lists and pictures it ships stay in <prefix>/share/alfabolotto/Data/; a list is read from
@@ -34,7 +34,7 @@ struct Bestandsplekken {
     QString omschrijving() const;
     // Makes the folders written to; false when one of them cannot be made.
     bool maakMappen() const;
-    // For a copy of the program whose folder can no longer be written: the settings, the scores
+    // For a copy of the program whose Data can no longer be written: the settings, the scores
     // and the round kept beside it are copied to the user's folders where these have none yet,
     // so that nothing the operator had is lost.
     void neemOverVanNaastHetProgramma() const;

@@ -50,7 +50,7 @@ void TekenPaneel::wis()
     // Nothing drawn is kept, so the surface need not be larger than the panel.
     m_tekeningen.clear();
     m_oppervlakMaat = size().expandedTo(QSize(1, 1));
-    m_getekend.reset();
+    vergeetOppervlakken();
     update();
 }
 
@@ -150,13 +150,21 @@ void TekenPaneel::teken(Tekening tekening)
 
 const QImage &TekenPaneel::bijgewerktOppervlak(qreal schaal) const
 {
-    if (m_getekend && !widgets::differentScale(schaal, m_schaal) && m_surface.size() == pixelMaat(schaal))
-        tekenOp(m_surface, schaal, *m_getekend);
+    std::size_t i = 0;
+    while (i < m_oppervlakken.size() && widgets::differentScale(schaal, m_oppervlakken[i].schaal))
+        ++i;
+    if (i == m_oppervlakken.size())
+        i = 1 - m_laatste; // the one not painted last makes way
+    Oppervlak &oppervlak = m_oppervlakken[i];
+    if (oppervlak.getekend && !widgets::differentScale(schaal, oppervlak.schaal)
+        && oppervlak.beeld.size() == pixelMaat(schaal))
+        tekenOp(oppervlak.beeld, schaal, *oppervlak.getekend);
     else
-        maakOpnieuw(m_surface, schaal);
-    m_schaal = schaal;
-    m_getekend = m_tekeningen.size();
-    return m_surface;
+        maakOpnieuw(oppervlak.beeld, schaal);
+    oppervlak.schaal = schaal;
+    oppervlak.getekend = m_tekeningen.size();
+    m_laatste = i;
+    return oppervlak.beeld;
 }
 
 QSize TekenPaneel::pixelMaat(qreal schaal) const
@@ -195,7 +203,7 @@ void TekenPaneel::tekenOp(QImage &oppervlak, qreal schaal, std::size_t vanaf) co
 
 QImage TekenPaneel::surface() const
 {
-    if (!widgets::differentScale(m_schaal, 1.0))
+    if (!widgets::differentScale(m_oppervlakken[m_laatste].schaal, 1.0))
         return bijgewerktOppervlak(1.0);
     // Shown enlarged: that surface stays as it is.
     QImage oppervlak;
@@ -231,7 +239,13 @@ void TekenPaneel::growSurface()
     if (wanted == m_oppervlakMaat)
         return;
     m_oppervlakMaat = wanted;
-    m_getekend.reset();
+    vergeetOppervlakken();
+}
+
+void TekenPaneel::vergeetOppervlakken()
+{
+    for (Oppervlak &oppervlak : m_oppervlakken)
+        oppervlak.getekend.reset();
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -81,10 +82,16 @@ private:
 
     std::vector<Tekening> m_tekeningen;
     QSize m_oppervlakMaat; // logical pixels; only grows
-    // Made when the panel is first painted, so a panel never shown costs no pixels.
-    mutable QImage m_surface;
-    mutable qreal m_schaal = 1.0;
-    mutable std::optional<std::size_t> m_getekend; // drawings on m_surface; none: made anew
+    // Made when the panel is first painted, so a panel never shown costs no pixels; one for
+    // each of two scales it is shown at (the stage and the hall's screen may differ).
+    struct Oppervlak {
+        QImage beeld;
+        qreal schaal = 1.0;
+        std::optional<std::size_t> getekend; // drawings on it; none: made anew
+    };
+    void vergeetOppervlakken();
+    mutable std::array<Oppervlak, 2> m_oppervlakken;
+    mutable std::size_t m_laatste = 0; // the one painted last
     QImage m_picture;
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;

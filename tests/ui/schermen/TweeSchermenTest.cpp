@@ -152,6 +152,7 @@ TEST_F(MetZaal, TheHallSeesTheGameOnTheOtherScreenEveryDrawAtOnceAndABlankScreen
     trek();
     const QImage na = zaalBeeld();
     EXPECT_NE(na, voor);
+    EXPECT_FALSE(main->isAncestorOf(weergave->bedieningspaneel())) << "the hall sees the main window, not the panel";
     EXPECT_TRUE(
         weergave->bedieningspaneel()->letters()->text().endsWith(QStringLiteral("(1): ") + main->radPic()->letter()));
     weergave->bedieningspaneel()->zwartKnop()->click();
