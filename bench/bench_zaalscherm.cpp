@@ -3,7 +3,9 @@
 // two screens painting the drawn letter, from the moment the letter lands on the board.
 // Targets: at most 6 % of one core during a draw; at most one frame (17 ms) between the screens.
 // With a folder as its argument it also leaves pictures of both screens there, of a bingo round.
+#include "../tools/Schermafdruk.h"
 #include "Tabel.h"
+
 #include "support/OpnameSpraak.h"
 
 #include "core/Algemeen.h"
@@ -76,14 +78,9 @@ private:
 
 int main(int argc, char **argv)
 {
-    QTemporaryFile schermen(QDir::tempPath() + QStringLiteral("/schermen-XXXXXX.json"));
-    if (!schermen.open())
+    QTemporaryFile schermen;
+    if (!schermafdruk::tweeSchermen(schermen, QSize(1920, 1080), QSize(1920, 1080)))
         return 1;
-    schermen.write(R"({"screens": [
-        {"name": "Laptop", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96},
-        {"name": "Beamer", "x": 1920, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}]})");
-    schermen.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schermen.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     widgets::installFontSubstitutions();
     QTemporaryDir map;
@@ -116,7 +113,8 @@ int main(int argc, char **argv)
         const double cpuVoor = cpuSeconds();
         const double voor = klok.monotonicSeconds();
         emit main.pic()->startKnop()->Click();
-        alleenOperateur = std::max(alleenOperateur, (cpuSeconds() - cpuVoor) / (klok.monotonicSeconds() - voor) * 100.0);
+        alleenOperateur =
+            std::max(alleenOperateur, (cpuSeconds() - cpuVoor) / (klok.monotonicSeconds() - voor) * 100.0);
     }
     bench::tabel("CPU during a draw, the operator's screen alone 1920x1080 (highest of 4, offscreen)",
                  bench::opmaak("%.1f %% of one core", alleenOperateur), "-", true);

@@ -60,21 +60,6 @@ private:
     std::deque<int> m_posities;
 };
 
-// What the game-type dialog does when the word quiz is chosen.
-void kiesQuiz(ui::Main &main, core::Algemeen &algemeen)
-{
-    main.radPic()->setPicture(QImage(QStringLiteral(":/images/rad-quiz.png")));
-    algemeen.SpelSoort = core::SpelSoort::Quiz;
-    for (int i = 0; i < 2; ++i) {
-        main.logoLabel(i)->setText(QStringLiteral("Woorden Quiz"));
-        main.logoLabel(i)->adjustSize();
-    }
-    main.pic()->hide();
-    main.rondeLabel()->hide();
-    main.beurtLabel()->hide();
-    main.pic2()->show();
-}
-
 bool bewaar(const QImage &beeld, const QString &pad)
 {
     if (beeld.save(pad))
@@ -102,7 +87,7 @@ int main(int argc, char **argv)
     GekozenLetters letters("KATQUIZEROSN");
     ui::Omgeving omgeving{t.algemeen, t.klok, letters, t.dialogen, t.wachter, t.spraak, t.map.path()};
     ui::Main main(omgeving, QSize(1280, 800));
-    kiesQuiz(main, t.algemeen);
+    schermafdruk::kiesQuiz(main, t.algemeen);
     main.scoreLijst().VoegScoreToe(57, "Marieke");
     main.scoreLijst().VoegScoreToe(23, "Joost");
     main.scoreLijst().VoegScoreToe(41, "Fatima");

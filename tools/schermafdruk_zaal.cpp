@@ -6,6 +6,7 @@
 //   schermafdruk_zaal [<docs folder>]
 //     default: docs/ of the source tree; writes zaal-{bingo,quiz}-{laptop,beamer}.png
 #include "Schermafdruk.h"
+
 #include "support/TestOmgeving.h"
 
 #include "ui/bingo/BingoBord.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -44,14 +44,9 @@ bool bewaarSchermen(ui::Weergave &weergave, const QDir &docs, const QString &wat
 
 int main(int argc, char **argv)
 {
-    QTemporaryFile schermen(QDir::tempPath() + QStringLiteral("/schermen-XXXXXX.json"));
-    if (!schermen.open())
+    QTemporaryFile schermen;
+    if (!schermafdruk::tweeSchermen(schermen, QSize(1366, 768), QSize(1920, 1080)))
         return 1;
-    schermen.write(R"({"screens": [
-        {"name": "Laptop", "x": 0, "y": 0, "width": 1366, "height": 768, "logicalDpi": 96},
-        {"name": "Beamer", "x": 1366, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}]})");
-    schermen.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schermen.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     schermafdruk::zetLettertypen();
     const QDir docs(schermafdruk::argument(argc, argv, 1, schermafdruk::bronPad("docs")));
@@ -77,17 +72,7 @@ int main(int argc, char **argv)
         emit main.pic()->startKnop()->Click();
     bool gelukt = bewaarSchermen(weergave, docs, QStringLiteral("bingo"));
 
-    // What the game-type dialog does when the word quiz is chosen.
-    main.radPic()->setPicture(QImage(QStringLiteral(":/images/rad-quiz.png")));
-    t.algemeen.SpelSoort = core::SpelSoort::Quiz;
-    for (int i = 0; i < 2; ++i) {
-        main.logoLabel(i)->setText(QStringLiteral("Woorden Quiz"));
-        main.logoLabel(i)->adjustSize();
-    }
-    main.pic()->hide();
-    main.rondeLabel()->hide();
-    main.beurtLabel()->hide();
-    main.pic2()->show();
+    schermafdruk::kiesQuiz(main, t.algemeen);
     ui::QuizScherm &quiz = *main.pic2();
     quiz.setToonScoreLijst([] {});
     t.algemeen.QuizSeconden = 150;
