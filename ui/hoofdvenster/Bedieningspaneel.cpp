@@ -1,8 +1,11 @@
 #include "ui/hoofdvenster/Bedieningspaneel.h"
 
+#include "core/Algemeen.h"
 #include "core/bingo/BingoRonde.h"
 #include "ui/hoofdvenster/MainWindow.h"
+#include "ui/hoofdvenster/MenuBalk.h"
 #include "ui/hoofdvenster/Zaalscherm.h"
+#include "ui/toolkit/Omgeving.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -30,12 +33,16 @@ Bedieningspaneel::Bedieningspaneel(Main &main, Zaalscherm &zaal)
     m_letters->setMinimumWidth(300);
     rooster->addWidget(m_letters, 0, 0, 1, 3);
 
+    // The bingo game's controls, doing nothing in the word quiz, like their menu buttons and keys.
     m_trek = new QPushButton(QStringLiteral("Volgende letter"), this);
-    connect(m_trek, &QPushButton::clicked, &main, &Main::trekLetter);
+    connect(m_trek, &QPushButton::clicked, this, [this] {
+        if (m_main.omgeving().algemeen.SpelSoort == core::SpelSoort::Bingo)
+            m_main.trekLetter();
+    });
     auto *ronde = new QPushButton(QStringLiteral("Nieuwe ronde"), this);
-    connect(ronde, &QPushButton::clicked, &main, &Main::vraagNieuweRonde);
+    connect(ronde, &QPushButton::clicked, this, [this] { m_main.menuActie(MenuActie::NieuweRonde); });
     auto *kaart = new QPushButton(QStringLiteral("Kaart controleren"), this);
-    connect(kaart, &QPushButton::clicked, &main, &Main::kaartControleren);
+    connect(kaart, &QPushButton::clicked, this, [this] { m_main.menuActie(MenuActie::KaartControleren); });
     rooster->addWidget(m_trek, 1, 0);
     rooster->addWidget(ronde, 1, 1);
     rooster->addWidget(kaart, 1, 2);

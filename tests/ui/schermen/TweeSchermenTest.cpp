@@ -163,6 +163,9 @@ TEST_F(MetZaal, TheHallSeesTheGameOnTheOtherScreenEveryDrawAtOnceAndABlankScreen
     EXPECT_EQ(zaalBeeld(), na);
     emit weergave->bedieningspaneel()->trekKnop()->clicked();
     EXPECT_EQ(test.algemeen.LetterTeller, 2) << "a draw from the panel is the game's next draw";
+    test.algemeen.SpelSoort = core::SpelSoort::Quiz;
+    emit weergave->bedieningspaneel()->trekKnop()->clicked();
+    EXPECT_EQ(test.algemeen.LetterTeller, 2) << "no bingo draw in the word quiz";
 }
 
 // A dialog of the operator's, here the settings, opens on the laptop only.
