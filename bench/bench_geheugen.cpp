@@ -7,11 +7,12 @@
 //
 // Usage: bench_geheugen [Data folder]   (default: assets/Data of the source tree)
 
+#include "support/OpnameSpraak.h"
+
 #include "core/Algemeen.h"
 #include "core/Clock.h"
 #include "core/RandomSource.h"
 #include "print/PdfTarget.h"
-#include "support/OpnameSpraak.h"
 #include "print/PrintJob.h"
 #include "ui/bingo/BingoBord.h"
 #include "ui/bingo/LetterRadPaneel.h"

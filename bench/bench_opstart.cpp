@@ -62,7 +62,7 @@ struct StartUitslag {
     std::vector<double> ms; // the counted starts, sorted
     double rustProcent = -1;
     double naOpstartSeconden = -1; // CPU in the seconds after the first frame
-    double piekMB = -1; // MB, 10^6 bytes
+    double piekMB = -1;            // MB, 10^6 bytes
     double rssMB = -1;
 };
 

@@ -9,6 +9,7 @@
 // time from a letter landing on the board to the engine reporting that it speaks (median of
 // eight draws, target 300 ms), and the CPU of a draw while the call before it is spoken, of
 // the program and of the speech service's processes. Without a speech service the rows say so.
+#include "Meten.h"
 #include "Tabel.h"
 
 #include "core/Algemeen.h"
@@ -19,7 +20,6 @@
 #include "ui/bingo/LetterRadPaneel.h"
 #include "ui/hoofdvenster/MainWindow.h"
 #include "ui/spraak/QtSpraak.h"
-#include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Wachter.h"
 #include "widgets/Fonts.h"
@@ -37,19 +37,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 #include <unistd.h>
 
 namespace {
-
-double cpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
 
 // Always gives the same number, so the draw lands on the wanted letter while it is free.
 class VasteToeval : public core::RandomSource
@@ -61,16 +53,6 @@ public:
 
 private:
     double m_waarde = 0.0;
-};
-
-class GeenDialogen : public ui::Dialogen
-{
-public:
-    ui::Antwoord melding(QWidget *, const QString &, const QString &, ui::Knoppen, ui::Icoon) override
-    {
-        return ui::Antwoord::Ja;
-    }
-    QString invoer(QWidget *, const QString &, const QString &) override { return {}; }
 };
 
 // The CPU seconds used so far by the speech service: speech-dispatcher and its voice modules.
@@ -153,12 +135,12 @@ void metSpraak(ui::Main &main, ui::QtSpraak &spraak, VasteToeval &toeval)
 
     // Z after I: the call of I is spoken while the wheel turns for Z.
     toeval.kies(26);
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = bench::cpuSeconden();
     const double dienstBefore = spraakdienstCpuSeconds();
     const double before = main.omgeving().klok.monotonicSeconds();
     emit main.pic()->startKnop()->Click();
     const double duur = main.omgeving().klok.monotonicSeconds() - before;
-    const double cpu = (cpuSeconds() - cpuBefore) / duur * 100.0;
+    const double cpu = (bench::cpuSeconden() - cpuBefore) / duur * 100.0;
     const double dienst = (spraakdienstCpuSeconds() - dienstBefore) / duur * 100.0;
     bench::tabel("CPU during a draw with speech on (the program)", bench::opmaak("%.1f %% of one core", cpu), "<= 5 %",
                  cpu <= 5.0);
@@ -200,7 +182,7 @@ int main(int argc, char **argv)
     core::Algemeen algemeen;
     core::SystemClock klok;
     VasteToeval toeval;
-    GeenDialogen dialogen;
+    bench::GeenDialogen dialogen;
     ui::KlokWachter wachter(klok);
     ui::QtSpraak spraak;
     ui::Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, spraak, map.path()};
@@ -216,11 +198,11 @@ int main(int argc, char **argv)
     double hoogsteCpu = 0.0;
     for (const auto &[letter, verwacht] : gevallen) {
         toeval.kies(letter);
-        const double cpuBefore = cpuSeconds();
+        const double cpuBefore = bench::cpuSeconden();
         const double before = klok.monotonicSeconds();
         emit main.pic()->startKnop()->Click();
         const double duur = klok.monotonicSeconds() - before;
-        const double cpu = (cpuSeconds() - cpuBefore) / duur * 100.0;
+        const double cpu = (bench::cpuSeconden() - cpuBefore) / duur * 100.0;
         std::printf("%-7c %12.2f %12.3f %12.1f %12.2f\n", char('A' + letter - 1), verwacht, duur,
                     (duur - verwacht) * 1000.0, cpu);
         const double fout = (duur - verwacht) * 1000.0;

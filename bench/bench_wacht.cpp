@@ -1,5 +1,7 @@
 // How well Wacht keeps time on the real clock: a 2-second wait should last 2 s within
 // 20 ms, let a 100 ms timer fire about 20 times, and use only a sliver of one core.
+#include "Meten.h"
+
 #include "core/Clock.h"
 #include "ui/toolkit/Wachter.h"
 
@@ -7,18 +9,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <ctime>
-
-namespace {
-
-double cpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -35,11 +25,11 @@ int main(int argc, char **argv)
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start(100);
-        const double cpuBefore = cpuSeconds();
+        const double cpuBefore = bench::cpuSeconden();
         const double before = klok.monotonicSeconds();
         wachter.Wacht(2.0f);
         const double duration = klok.monotonicSeconds() - before;
-        const double cpu = (cpuSeconds() - cpuBefore) / duration * 100.0;
+        const double cpu = (bench::cpuSeconden() - cpuBefore) / duration * 100.0;
         const double error = (duration - 2.0) * 1000.0;
         std::printf("%-6d %12.4f %12.2f %10d %12.2f\n", run, duration, error, ticks, cpu);
         worstError = std::max(worstError, std::abs(error));

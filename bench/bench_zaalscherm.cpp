@@ -4,6 +4,7 @@
 // Targets: at most 6 % of one core during a draw; at most one frame (17 ms) between the screens.
 // With a folder as its argument it also leaves pictures of both screens there, of a bingo round.
 #include "../tools/Schermafdruk.h"
+#include "Meten.h"
 #include "Tabel.h"
 
 #include "support/OpnameSpraak.h"
@@ -16,7 +17,6 @@
 #include "ui/hoofdvenster/Podium.h"
 #include "ui/hoofdvenster/Weergave.h"
 #include "ui/hoofdvenster/Zaalscherm.h"
-#include "ui/toolkit/Dialogen.h"
 #include "ui/toolkit/Omgeving.h"
 #include "ui/toolkit/Wachter.h"
 #include "widgets/Fonts.h"
@@ -29,27 +29,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
-
-double cpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-class GeenDialogen : public ui::Dialogen
-{
-public:
-    ui::Antwoord melding(QWidget *, const QString &, const QString &, ui::Knoppen, ui::Icoon) override
-    {
-        return ui::Antwoord::Ja;
-    }
-    QString invoer(QWidget *, const QString &, const QString &) override { return {}; }
-};
 
 // The moment of the first paint of a widget after it was armed.
 class VerfKlok : public QObject
@@ -88,7 +70,7 @@ int main(int argc, char **argv)
     core::Algemeen algemeen;
     core::SystemClock klok;
     core::SeededRandom toeval(11);
-    GeenDialogen dialogen;
+    bench::GeenDialogen dialogen;
     ui::KlokWachter wachter(klok);
     OpnameSpraak spraak;
     ui::Omgeving omgeving{algemeen, klok, toeval, dialogen, wachter, spraak, map.path()};
@@ -110,11 +92,11 @@ int main(int argc, char **argv)
     weergave.zaalscherm()->hide();
     double alleenOperateur = 0.0;
     for (int beurt = 0; beurt < 4; ++beurt) {
-        const double cpuVoor = cpuSeconds();
+        const double cpuVoor = bench::cpuSeconden();
         const double voor = klok.monotonicSeconds();
         emit main.pic()->startKnop()->Click();
         alleenOperateur =
-            std::max(alleenOperateur, (cpuSeconds() - cpuVoor) / (klok.monotonicSeconds() - voor) * 100.0);
+            std::max(alleenOperateur, (bench::cpuSeconden() - cpuVoor) / (klok.monotonicSeconds() - voor) * 100.0);
     }
     bench::tabel("CPU during a draw, the operator's screen alone 1920x1080 (highest of 4, offscreen)",
                  bench::opmaak("%.1f %% of one core", alleenOperateur), "-", true);
@@ -126,10 +108,10 @@ int main(int argc, char **argv)
     VerfKlok operateur(weergave.podium()->viewport(), tijd), zaal(weergave.zaalscherm()->viewport(), tijd);
     std::vector<double> vertragingen, cpu;
     for (int beurt = 0; beurt < 8; ++beurt) {
-        const double cpuVoor = cpuSeconds();
+        const double cpuVoor = bench::cpuSeconden();
         const double voor = klok.monotonicSeconds();
         emit main.pic()->startKnop()->Click(); // returns once the letter stands on the board
-        cpu.push_back((cpuSeconds() - cpuVoor) / (klok.monotonicSeconds() - voor) * 100.0);
+        cpu.push_back((bench::cpuSeconden() - cpuVoor) / (klok.monotonicSeconds() - voor) * 100.0);
         operateur.wapen();
         zaal.wapen();
         QElapsedTimer wacht;

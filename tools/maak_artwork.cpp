@@ -810,18 +810,23 @@ void tekenTegels(QPainter &p, const std::array<QPointF, 3> &middens, double draa
     }
 }
 
+// The logo's dark red plate in its gold frame.
+void tekenLogoPlaat(QPainter &p, const QRectF &vlak, double straal, double rand)
+{
+    QLinearGradient achter(vlak.topLeft(), vlak.bottomLeft());
+    achter.setColorAt(0.0, QColor(125, 12, 12));
+    achter.setColorAt(1.0, QColor(40, 0, 0));
+    p.setPen(QPen(metaal(vlak, QColor(255, 236, 140), QColor(150, 96, 10)), rand));
+    p.setBrush(achter);
+    p.drawRoundedRect(vlak, straal, straal);
+}
+
 // The logo in a 180 x 150 space: three letter tiles and the program's name in the gold
 // of the game title.
 void tekenLogo(QPainter &p)
 {
     p.save();
-    const QRectF vlak(2, 2, 176, 146);
-    QLinearGradient achter(vlak.topLeft(), vlak.bottomLeft());
-    achter.setColorAt(0.0, QColor(125, 12, 12));
-    achter.setColorAt(1.0, QColor(40, 0, 0));
-    p.setPen(QPen(metaal(vlak, QColor(255, 236, 140), QColor(150, 96, 10)), 3.5));
-    p.setBrush(achter);
-    p.drawRoundedRect(vlak, 18, 18);
+    tekenLogoPlaat(p, QRectF(2, 2, 176, 146), 18, 3.5);
 
     tekenTegels(p, {QPointF(46, 58), QPointF(90, 52), QPointF(134, 58)}, 10, 1.0);
 
@@ -843,13 +848,7 @@ QImage pictogramBeeld(int maat)
     QPainter p(&beeld);
     zetKwaliteit(p);
     p.scale(maat / 180.0, maat / 180.0);
-    const QRectF vlak(5, 5, 170, 170);
-    QLinearGradient achter(vlak.topLeft(), vlak.bottomLeft());
-    achter.setColorAt(0.0, QColor(125, 12, 12));
-    achter.setColorAt(1.0, QColor(40, 0, 0));
-    p.setPen(QPen(metaal(vlak, QColor(255, 236, 140), QColor(150, 96, 10)), 7));
-    p.setBrush(achter);
-    p.drawRoundedRect(vlak, 32, 32);
+    tekenLogoPlaat(p, QRectF(5, 5, 170, 170), 32, 7);
     tekenTegels(p, {QPointF(50, 98), QPointF(90, 82), QPointF(130, 98)}, 12, 1.25);
     return beeld;
 }
